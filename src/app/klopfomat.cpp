@@ -1,0 +1,32 @@
+// The program's main block: title, the three windows in their fixed order
+// (the first is the main window), then the run loop until the main window's
+// close is confirmed or the session ends.
+#include "platform/formowner.h"
+#include "platform/shell.h"
+#include "windows/hilfe.h"
+#include "windows/info.h"
+#include "windows/main.h"
+
+#include <QApplication>
+#include <QIcon>
+
+int main(int argc, char **argv)
+{
+    auto app = platform::openApplication(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("Klopfomat"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/klopfomat.png")));
+    // Only a confirmed close of the main window ends the program.
+    QApplication::setQuitOnLastWindowClosed(false);
+    platform::substituteDesignFonts();
+    platform::quitOnSessionEnd(*app);
+
+    {
+        platform::FormOwner forms;
+        forms.createForm(F_Main);
+        forms.createForm(F_Info);
+        forms.createForm(F_Hilfe);
+        F_Main->show();
+        QApplication::exec();
+    }
+    return 0;
+}

@@ -1,0 +1,88 @@
+#include "keyrouter.h"
+
+#include "windows1252.h"
+
+#include <QAbstractButton>
+#include <QKeyEvent>
+#include <QWidget>
+
+namespace platform {
+
+KeyRouter::KeyRouter(QWidget *window, const QList<QWidget *> &controls,
+                     QAbstractButton *defaultButton, KeyHandler handler)
+    : QObject(window), m_window(window), m_controls(controls), m_defaultButton(defaultButton),
+      m_handler(std::move(handler))
+{
+    // The window can hold the focus itself, as it must when the default
+    // button disables itself, but is no tab stop.
+    m_window->setFocusPolicy(Qt::ClickFocus);
+    m_window->installEventFilter(this);
+    for (QWidget *control : m_controls)
+        control->installEventFilter(this);
+}
+
+void KeyRouter::parkFocusOnWindow() { m_window->setFocus(Qt::OtherFocusReason); }
+
+bool KeyRouter::eventFilter(QObject *watched, QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::KeyPress:
+        return handleKeyPress(watched, static_cast<QKeyEvent *>(event));
+    case QEvent::WindowActivate:
+        if (watched == m_window)
+            focusFirstTabStop();
+        break;
+    default:
+        break;
+    }
+    return false;
+}
+
+bool KeyRouter::handleKeyPress(QObject *watched, QKeyEvent *event)
+{
+    // An ignored key event is sent on to the parents; only the widget that
+    // holds the focus counts, so each character is handled once.
+    QWidget *focus = m_window->focusWidget();
+    if (!focus)
+        focus = m_window;
+    if (watched != focus)
+        return false;
+
+    const Qt::KeyboardModifiers mods = event->modifiers();
+    if (mods & Qt::AltModifier)
+        return false; // menu mnemonics, not characters
+    const int key = event->key();
+    if (key == Qt::Key_Tab || key == Qt::Key_Backtab)
+        return false; // focus navigation
+
+    const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
+    if (enter && !(mods & (Qt::ShiftModifier | Qt::ControlModifier)) && m_defaultButton
+        && m_defaultButton->isEnabled() && m_defaultButton->isVisible()) {
+        m_defaultButton->click();
+        return true;
+    }
+
+    const QString text = event->text();
+    for (char32_t codePoint : text.toUcs4()) {
+        const auto byte = toWindows1252(codePoint);
+        char character = byte ? static_cast<char>(*byte) : UnmappableCharacter;
+        m_handler(watched, character);
+    }
+    return false; // the control's own handling goes on
+}
+
+void KeyRouter::focusFirstTabStop()
+{
+    QWidget *focus = m_window->focusWidget();
+    if (focus && focus != m_window)
+        return;
+    for (QWidget *w = m_window->nextInFocusChain(); w && w != m_window; w = w->nextInFocusChain()) {
+        if (w->window() == m_window && w->isVisible() && w->isEnabled()
+            && (w->focusPolicy() & Qt::TabFocus)) {
+            w->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
+}
+
+} // namespace platform

@@ -1,0 +1,97 @@
+#include "shell.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QSessionManager>
+#include <QSocketNotifier>
+#include <QStringList>
+
+#include <cstdio>
+#include <cstdlib>
+
+#ifdef Q_OS_UNIX
+#include <csignal>
+#include <fcntl.h>
+#include <unistd.h>
+#endif
+
+namespace platform {
+
+namespace {
+
+// While the application is being constructed, Qt's messages are held back:
+// on success they are passed on as usual; on a fatal error (no display, no
+// platform plugin) the user gets one clear line instead of Qt's abort.
+QStringList g_heldMessages;
+QtMessageHandler g_previousHandler = nullptr;
+
+void holdStartupMessage(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (type != QtFatalMsg) {
+        g_heldMessages.append(qFormatLogMessage(type, context, message));
+        return;
+    }
+    const QString firstLine = message.section(u'\n', 0, 0).trimmed();
+    std::fprintf(stderr, "Klopfomat: no display could be opened: %s\n",
+                 firstLine.toLocal8Bit().constData());
+    std::fflush(stderr);
+    std::_Exit(1);
+}
+
+#ifdef Q_OS_UNIX
+int g_signalPipe[2] = {-1, -1};
+
+void onTerminationSignal(int)
+{
+    const char byte = 1;
+    [[maybe_unused]] auto ignored = ::write(g_signalPipe[1], &byte, 1);
+}
+#endif
+
+} // namespace
+
+std::unique_ptr<QApplication> openApplication(int &argc, char **argv)
+{
+    g_previousHandler = qInstallMessageHandler(holdStartupMessage);
+    auto app = std::make_unique<QApplication>(argc, argv);
+    qInstallMessageHandler(g_previousHandler);
+    for (const QString &line : std::as_const(g_heldMessages))
+        std::fprintf(stderr, "%s\n", line.toLocal8Bit().constData());
+    g_heldMessages.clear();
+    return app;
+}
+
+void substituteDesignFonts()
+{
+    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
+                               {QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
+                                QStringLiteral("Helvetica"), QStringLiteral("DejaVu Sans")});
+}
+
+void quitOnSessionEnd(QApplication &app)
+{
+    // The session manager asks before logging off; we agree without asking
+    // the user and end.
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &app,
+                     [](QSessionManager &) { QCoreApplication::quit(); });
+
+#ifdef Q_OS_UNIX
+    // Signal handlers may only write to a pipe; the run loop reads it.
+    if (::pipe(g_signalPipe) != 0)
+        return;
+    ::fcntl(g_signalPipe[0], F_SETFD, FD_CLOEXEC);
+    ::fcntl(g_signalPipe[1], F_SETFD, FD_CLOEXEC);
+    ::fcntl(g_signalPipe[1], F_SETFL, O_NONBLOCK);
+    auto *notifier = new QSocketNotifier(g_signalPipe[0], QSocketNotifier::Read, &app);
+    QObject::connect(notifier, &QSocketNotifier::activated, &app, [] { QCoreApplication::quit(); });
+
+    struct sigaction action {};
+    action.sa_handler = onTerminationSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    ::sigaction(SIGTERM, &action, nullptr);
+    ::sigaction(SIGHUP, &action, nullptr);
+#endif
+}
+
+} // namespace platform

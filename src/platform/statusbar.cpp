@@ -1,0 +1,21 @@
+#include "statusbar.h"
+
+#include <QLabel>
+
+namespace platform {
+
+StatusBar::StatusBar(QWidget *parent) : QStatusBar(parent), m_panel(new QLabel(this))
+{
+    // One lowered panel, text at the left, stretched to the right edge.
+    m_panel->setObjectName(QStringLiteral("Panel0"));
+    m_panel->setFrameShape(QFrame::Panel);
+    m_panel->setFrameShadow(QFrame::Sunken);
+    m_panel->setTextFormat(Qt::PlainText);
+    addPermanentWidget(m_panel, 1);
+}
+
+QString StatusBar::panelText() const { return m_panel->text(); }
+
+void StatusBar::setPanelText(const QString &text) { m_panel->setText(text); }
+
+} // namespace platform

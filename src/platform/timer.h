@@ -1,0 +1,44 @@
+// A one-second timer that behaves as the match expects: starting it begins a
+// fresh period whose first tick comes one full interval later, starting a
+// running timer changes nothing (QTimer::start would restart the period),
+// and ticks are scheduled precisely (a coarse QTimer may slip by 5 %).
+#pragma once
+
+#include <QObject>
+#include <QTimer>
+
+#include <optional>
+
+namespace platform {
+
+class Timer : public QObject {
+    Q_OBJECT
+    Q_PROPERTY(bool Enabled READ enabled WRITE setEnabled)
+    Q_PROPERTY(int Interval READ interval WRITE setInterval)
+
+public:
+    static constexpr int DefaultInterval = 1000; // milliseconds
+
+    explicit Timer(QObject *parent = nullptr);
+    ~Timer() override;
+
+    bool enabled() const { return m_timer.isActive(); }
+    // Throws PlatformError "Nicht genügend Timer verfügbar" when the platform
+    // has no timer left to start.
+    void setEnabled(bool enabled);
+
+    int interval() const { return m_timer.interval(); }
+    void setInterval(int milliseconds);
+
+    // How many timers may run at once in this process; nullopt means no limit
+    // of ours (the platform may still refuse). Lets tests provoke a refusal.
+    static void setCapacityForTesting(std::optional<int> capacity);
+
+signals:
+    void OnTimer();
+
+private:
+    QTimer m_timer;
+};
+
+} // namespace platform
