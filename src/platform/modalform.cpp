@@ -1,8 +1,19 @@
 #include "modalform.h"
 
+#include <QApplication>
 #include <QKeyEvent>
+#include <QPointer>
 
 namespace platform {
+
+int ModalForm::exec()
+{
+    QPointer<QWidget> previous = QApplication::activeWindow();
+    const int result = QDialog::exec();
+    if (previous && previous->isVisible())
+        previous->activateWindow();
+    return result;
+}
 
 void ModalForm::keyPressEvent(QKeyEvent *event)
 {

@@ -1,6 +1,7 @@
 // A window shown modally, the way the game's about box behaves: Escape does
-// nothing (a QDialog would close), and a window that was shown once comes
-// back where it was last, not centred again.
+// nothing (a QDialog would close), a window that was shown once comes back
+// where it was last, not centred again, and when it closes the window that
+// was active before it is active again, with or without a window manager.
 #pragma once
 
 #include <QDialog>
@@ -12,6 +13,8 @@ class ModalForm : public QDialog {
 
 public:
     using QDialog::QDialog;
+
+    int exec() override;
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;

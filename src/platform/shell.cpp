@@ -61,6 +61,20 @@ std::unique_ptr<QApplication> openApplication(int &argc, char **argv)
     return app;
 }
 
+namespace {
+void (*g_quitHandler)() = nullptr;
+}
+
+void quitApplication()
+{
+    if (g_quitHandler)
+        g_quitHandler();
+    else
+        QCoreApplication::quit();
+}
+
+void setQuitHandlerForTesting(void (*handler)()) { g_quitHandler = handler; }
+
 void substituteDesignFonts()
 {
     QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
@@ -73,7 +87,7 @@ void quitOnSessionEnd(QApplication &app)
     // The session manager asks before logging off; we agree without asking
     // the user and end.
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &app,
-                     [](QSessionManager &) { QCoreApplication::quit(); });
+                     [](QSessionManager &) { quitApplication(); });
 
 #ifdef Q_OS_UNIX
     // Signal handlers may only write to a pipe; the run loop reads it.
@@ -83,7 +97,7 @@ void quitOnSessionEnd(QApplication &app)
     ::fcntl(g_signalPipe[1], F_SETFD, FD_CLOEXEC);
     ::fcntl(g_signalPipe[1], F_SETFL, O_NONBLOCK);
     auto *notifier = new QSocketNotifier(g_signalPipe[0], QSocketNotifier::Read, &app);
-    QObject::connect(notifier, &QSocketNotifier::activated, &app, [] { QCoreApplication::quit(); });
+    QObject::connect(notifier, &QSocketNotifier::activated, &app, [] { quitApplication(); });
 
     struct sigaction action {};
     action.sa_handler = onTerminationSignal;

@@ -14,6 +14,12 @@ namespace platform {
 // saying so to standard error and ends the process with exit code 1.
 std::unique_ptr<QApplication> openApplication(int &argc, char **argv);
 
+// Asks the run loop to return, which ends the program. Tests replace what
+// it does, since a real quit would also end every later modal loop of the
+// test process.
+void quitApplication();
+void setQuitHandlerForTesting(void (*handler)());
+
 // Maps the face the windows were designed with ("MS Sans Serif") onto faces
 // found on this desktop.
 void substituteDesignFonts();

@@ -6,6 +6,7 @@
 #include "platform/errorreport.h"
 #include "platform/formsettings.h"
 #include "platform/keyrouter.h"
+#include "platform/shell.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -122,8 +123,8 @@ void TF_Main::closeEvent(QCloseEvent *event)
         event->ignore();
         return;
     }
-    event->ignore(); // the window stays until the application destroys it
-    QCoreApplication::quit();
+    event->accept();
+    platform::quitApplication();
 }
 
 void TF_Main::setFieldText(NumberField field, const std::string &text)
