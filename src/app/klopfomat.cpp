@@ -3,18 +3,18 @@
 // close is confirmed or the session ends.
 #include "platform/formowner.h"
 #include "platform/shell.h"
+#include "resources/mainicon.h"
 #include "windows/hilfe.h"
 #include "windows/info.h"
 #include "windows/main.h"
 
 #include <QApplication>
-#include <QIcon>
 
 int main(int argc, char **argv)
 {
     auto app = platform::openApplication(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("Klopfomat"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/klopfomat.png")));
+    QApplication::setWindowIcon(mainIcon()); // every window shows it
     // Only a confirmed close of the main window ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
     platform::substituteDesignFonts();

@@ -5,6 +5,7 @@
 #include "platform/formowner.h"
 #include "platform/shell.h"
 #include "platform/timer.h"
+#include "resources/mainicon.h"
 #include "windows/hilfe.h"
 #include "windows/info.h"
 #include "windows/main.h"
@@ -26,6 +27,7 @@ struct ProgramWindows {
     explicit ProgramWindows(int timerInterval = 3600 * 1000)
     {
         QCoreApplication::setApplicationName(QStringLiteral("Klopfomat"));
+        QApplication::setWindowIcon(mainIcon());
         platform::substituteDesignFonts();
         platform::setQuitHandlerForTesting([] { ++g_quitRequests; });
         platform::Timer::setCapacityForTesting(std::nullopt);

@@ -32,6 +32,7 @@ private slots:
     void helpTextByteForByte();
     void helpWindowIsModelessAndSingle();
     void helpWindowKeepsItsStateWhenClosed();
+    void everyWindowShowsTheApplicationIcon();
 
 private:
     std::unique_ptr<ProgramWindows> m_program;
@@ -204,6 +205,20 @@ void tst_SideWindows::helpWindowKeepsItsStateWhenClosed()
     QCOMPARE(F_Hilfe->size(), size);
     QCOMPARE(F_Hilfe->Memo1->verticalScrollBar()->value(), scrolled);
     QCOMPARE(F_Hilfe->Memo1->size(), F_Hilfe->size()); // the text fills the window
+}
+
+void tst_SideWindows::everyWindowShowsTheApplicationIcon()
+{
+    const QImage expected(QStringLiteral(":/icons/klopfomat-32.png"));
+    QCOMPARE(expected.size(), QSize(32, 32));
+    QVERIFY(expected.hasAlphaChannel());
+    QCOMPARE(qAlpha(expected.pixel(0, 31)), 0); // the mask leaves the corner clear
+    for (QWidget *window : std::initializer_list<QWidget *>{F_Main, F_Info, F_Hilfe}) {
+        const QImage shown = window->windowIcon().pixmap(32, 32).toImage();
+        QCOMPARE(shown.convertToFormat(QImage::Format_ARGB32),
+                 expected.convertToFormat(QImage::Format_ARGB32));
+    }
+    QVERIFY(QApplication::windowIcon().availableSizes().contains(QSize(256, 256)));
 }
 
 QTEST_MAIN(tst_SideWindows)
