@@ -34,7 +34,21 @@ void drawBox(QImage &image, int left, int top, int right, int bottom, QRgb topLe
 RateChart::RateChart(QWidget *parent) : QWidget(parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
-    m_series.setChangedCallback([this] { update(); });
+    m_series.setChangedCallback([this] {
+        update();
+        updateAccessibleValue();
+    });
+    updateAccessibleValue();
+}
+
+// A screen reader reads the counts of the match so far, one per second.
+void RateChart::updateAccessibleValue()
+{
+    QStringList counts;
+    for (const SeriesPoint &p : m_series.points())
+        counts << QString::number(p.y);
+    setAccessibleDescription(counts.isEmpty() ? QStringLiteral("keine Werte")
+                                              : counts.join(QStringLiteral(", ")));
 }
 
 QImage RateChart::picture(qreal devicePixelRatio) const

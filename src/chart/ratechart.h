@@ -27,6 +27,8 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    void updateAccessibleValue();
+
     FastLineSeries m_series;
 };
 
