@@ -31,9 +31,14 @@ void holdStartupMessage(QtMsgType type, const QMessageLogContext &context, const
         g_heldMessages.append(qFormatLogMessage(type, context, message));
         return;
     }
-    const QString firstLine = message.section(u'\n', 0, 0).trimmed();
-    std::fprintf(stderr, "Klopfomat: no display could be opened: %s\n",
-                 firstLine.toLocal8Bit().constData());
+    const QByteArray display = qgetenv("DISPLAY");
+    const QByteArray wayland = qgetenv("WAYLAND_DISPLAY");
+    const QByteArray where = !display.isEmpty() ? "DISPLAY=" + display
+                           : !wayland.isEmpty() ? "WAYLAND_DISPLAY=" + wayland
+                                                : QByteArray("no DISPLAY set");
+    std::fprintf(stderr,
+                 "Klopfomat: no display could be opened (%s); the game needs a graphical desktop.\n",
+                 where.constData());
     std::fflush(stderr);
     std::_Exit(1);
 }

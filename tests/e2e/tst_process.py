@@ -1,0 +1,66 @@
+"""How the process starts and ends: without a display it says so in one
+line and exits with 1; SIGTERM and SIGHUP in the middle of a match end it
+at once with exit code 0, without the close confirmation."""
+import os
+import signal
+import subprocess
+import sys
+import tempfile
+import time
+
+sys.path.insert(0, os.path.dirname(__file__))
+from realwindow import Accessible, Desktop  # noqa: E402
+
+failures = []
+
+
+def check(condition, message):
+    print(("ok   " if condition else "FAIL ") + message, flush=True)
+    if not condition:
+        failures.append(message)
+
+
+def no_display(binary):
+    env = {k: v for k, v in os.environ.items()
+           if k not in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM")}
+    result = subprocess.run([binary], env=env, capture_output=True, text=True, timeout=20)
+    lines = result.stderr.splitlines()
+    check(result.returncode == 1, f"no display: exit code 1 ({result.returncode})")
+    check(len(lines) == 1 and "display" in lines[0], f"no display: one clear line {lines}")
+
+
+def terminated_mid_match(desktop, binary, signum, wait_for):
+    game = desktop.start_game(binary)
+    ui = Accessible()
+    desktop.key("alt+d", "n")
+    desktop.key("Return")
+    deadline = time.monotonic() + 10
+    while not ui.status().startswith(wait_for) and time.monotonic() < deadline:
+        time.sleep(0.02)
+    check(ui.status().startswith(wait_for), f"{signum.name}: reached {wait_for!r}")
+    sent = time.monotonic()
+    game.send_signal(signum)
+    code = game.wait(timeout=5)
+    took_ms = (time.monotonic() - sent) * 1000
+    print(f"     {signum.name} to exit: {took_ms:.1f} ms", flush=True)
+    check(code == 0, f"{signum.name}: exit code 0 ({code})")
+    check(took_ms < 2000, f"{signum.name}: ends at once")
+    found = subprocess.run(["xdotool", "search", "--name", "^Bestätigung$"], env=desktop.env,
+                           capture_output=True, text=True).stdout.strip()
+    check(not found, f"{signum.name}: no confirmation asked")
+
+
+def main(binary):
+    no_display(binary)
+    # One desktop for both: the accessibility client binds to one bus.
+    desktop = Desktop(tempfile.mkdtemp(prefix="klopfomat-home-"))
+    try:
+        terminated_mid_match(desktop, binary, signal.SIGTERM, "Spielzeit -")
+        terminated_mid_match(desktop, binary, signal.SIGHUP, "Spielbeginn in ")
+    finally:
+        desktop.close()
+    return 1 if failures else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv[1]))
