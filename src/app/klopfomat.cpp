@@ -10,6 +10,9 @@
 
 #include <QApplication>
 
+#include <cstdio>
+#include <exception>
+
 int main(int argc, char **argv)
 {
     auto app = platform::openApplication(argc, argv);
@@ -20,13 +23,17 @@ int main(int argc, char **argv)
     platform::substituteDesignFonts();
     platform::quitOnSessionEnd(*app);
 
-    {
-        platform::FormOwner forms;
+    platform::FormOwner forms;
+    try {
         forms.createForm(F_Main);
         forms.createForm(F_Info);
         forms.createForm(F_Hilfe);
-        F_Main->show();
-        QApplication::exec();
+    } catch (const std::exception &error) {
+        // Without its windows the program cannot run: say why and stop.
+        std::fprintf(stderr, "Klopfomat: the windows could not be created: %s\n", error.what());
+        return 1;
     }
+    F_Main->show();
+    QApplication::exec();
     return 0;
 }

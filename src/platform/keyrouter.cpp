@@ -2,8 +2,11 @@
 
 #include "windows1252.h"
 
+#include <algorithm>
+
 #include <QAbstractButton>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QWidget>
 
 namespace platform {
@@ -28,6 +31,16 @@ bool KeyRouter::eventFilter(QObject *watched, QEvent *event)
     switch (event->type()) {
     case QEvent::KeyPress:
         return handleKeyPress(watched, static_cast<QKeyEvent *>(event));
+    case QEvent::ShortcutOverride: {
+        // Before every key press Qt asks the focus widget whether it wants
+        // the key rather than a shortcut. A read-only field never wants plain
+        // text, but finding that out costs more than the whole rest of the
+        // keystroke; answer for it (the event stays ignored, so shortcuts
+        // still get their chance).
+        const auto *key = static_cast<QKeyEvent *>(event);
+        return ignoresPlainText(watched) && isPlainText(key->text(), key->modifiers())
+            && !(key->modifiers() & Qt::AltModifier);
+    }
     case QEvent::WindowActivate:
         if (watched == m_window)
             focusFirstTabStop();
@@ -68,7 +81,26 @@ bool KeyRouter::handleKeyPress(QObject *watched, QKeyEvent *event)
         char character = byte ? static_cast<char>(*byte) : UnmappableCharacter;
         m_handler(watched, character);
     }
-    return false; // the control's own handling goes on
+    // The control's own handling goes on, except where it is known to do
+    // nothing: plain text typed into a read-only field or the window itself
+    // would only climb the parents unused. Ending it here halves the cost
+    // of a keystroke, which matters at the rate two players hammer.
+    return ignoresPlainText(watched) && isPlainText(text, mods);
+}
+
+bool KeyRouter::ignoresPlainText(QObject *receiver) const
+{
+    if (receiver == m_window)
+        return true;
+    const auto *field = qobject_cast<const QLineEdit *>(receiver);
+    return field && field->isReadOnly();
+}
+
+bool KeyRouter::isPlainText(const QString &text, Qt::KeyboardModifiers modifiers)
+{
+    if (text.isEmpty() || (modifiers & (Qt::ControlModifier | Qt::MetaModifier)))
+        return false;
+    return std::all_of(text.begin(), text.end(), [](QChar c) { return c.isPrint(); });
 }
 
 void KeyRouter::focusFirstTabStop()

@@ -38,6 +38,8 @@ protected:
 
 private:
     bool handleKeyPress(QObject *watched, QKeyEvent *event);
+    bool ignoresPlainText(QObject *receiver) const;
+    static bool isPlainText(const QString &text, Qt::KeyboardModifiers modifiers);
     void focusFirstTabStop();
 
     QWidget *m_window;

@@ -138,7 +138,11 @@ void TF_Main::setFieldText(NumberField field, const std::string &text)
     case NumberField::TotalPlayer1: edit = E_TotalPlayer1; break;
     case NumberField::TotalPlayer2: edit = E_TotalPlayer2; break;
     }
-    edit->setText(QString::fromUtf8(text));
+    // Every keystroke rewrites both totals; a field whose text stays the
+    // same is left alone, which looks the same and costs nothing.
+    const QString shown = QString::fromUtf8(text);
+    if (edit->text() != shown)
+        edit->setText(shown);
 }
 
 void TF_Main::setStatusText(const std::string &text)
