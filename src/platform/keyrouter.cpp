@@ -41,6 +41,10 @@ bool KeyRouter::eventFilter(QObject *watched, QEvent *event)
         return ignoresPlainText(watched) && isPlainText(key->text(), key->modifiers())
             && !(key->modifiers() & Qt::AltModifier);
     }
+    case QEvent::InputMethod:
+        // Text an input method commits is no keystroke and counts for
+        // nobody; a read-only field must not take it either (Qt's would).
+        return ignoresPlainText(watched);
     case QEvent::WindowActivate:
         if (watched == m_window)
             focusFirstTabStop();

@@ -27,19 +27,15 @@ int g_running = 0;
 // kernel keeps the schedule: expiration k comes at start + k × interval.
 class Timer::Clock {
 public:
-    explicit Clock(Timer *owner) : m_owner(owner) {}
+    // The descriptor is made with the timer, so that starting it is a single
+    // call; should that fail, starting tries again and may then refuse.
+    explicit Clock(Timer *owner) : m_owner(owner) { open(); }
     ~Clock() { close(); }
 
     bool start(int milliseconds)
     {
-        if (m_fd < 0) {
-            m_fd = ::timerfd_create(CLOCK_MONOTONIC, TFD_NONBLOCK | TFD_CLOEXEC);
-            if (m_fd < 0)
-                return false;
-            m_notifier = std::make_unique<QSocketNotifier>(m_fd, QSocketNotifier::Read);
-            QObject::connect(m_notifier.get(), &QSocketNotifier::activated, m_owner,
-                             [this] { expired(); });
-        }
+        if (m_fd < 0 && !open())
+            return false;
         const timespec period{milliseconds / 1000, (milliseconds % 1000) * 1000000L};
         itimerspec spec{period, period}; // first expiry one period from now
         if (::timerfd_settime(m_fd, 0, &spec, nullptr) != 0)
@@ -72,6 +68,18 @@ private:
     {
         if (drain())
             emit m_owner->OnTimer();
+    }
+
+    bool open()
+    {
+        m_fd = ::timerfd_create(CLOCK_MONOTONIC, TFD_NONBLOCK | TFD_CLOEXEC);
+        if (m_fd < 0)
+            return false;
+        m_notifier = std::make_unique<QSocketNotifier>(m_fd, QSocketNotifier::Read);
+        m_notifier->setEnabled(false);
+        QObject::connect(m_notifier.get(), &QSocketNotifier::activated, m_owner,
+                         [this] { expired(); });
+        return true;
     }
 
     void close()

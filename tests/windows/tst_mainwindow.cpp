@@ -2,6 +2,7 @@
 // cycle, a whole driven match, the close confirmation and error reports.
 #include "support/programwindows.h"
 
+#include <QInputMethodEvent>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStatusTipEvent>
@@ -26,6 +27,9 @@ private slots:
     void closeConfirmation_data();
     void closeConfirmation();
     void refusedTimerIsReportedAndANewGameRecovers();
+    void foreignCharactersAndInputMethodTextCountForNobody();
+    void hundredThousandKeystrokesInOneSecond();
+    void ticksGoOnBehindTheConfirmation();
 
 private:
     std::unique_ptr<ProgramWindows> m_program;
@@ -307,6 +311,72 @@ void tst_MainWindow::refusedTimerIsReportedAndANewGameRecovers()
     QCOMPARE(ProgramWindows::status(), "Bereit zum spielen...");
     F_Main->B_Go->click();
     QVERIFY(F_Main->Timer2.enabled());
+}
+
+void tst_MainWindow::foreignCharactersAndInputMethodTextCountForNobody()
+{
+    m_program->openKeys();
+    QWidget *focus = QApplication::focusWidget();
+    for (const QString &text : {QStringLiteral("ж"), QStringLiteral("😀"), QStringLiteral("€"),
+                                QStringLiteral("ä"), QStringLiteral("аѕ"), QStringLiteral("ａ")}) {
+        QKeyEvent key(QEvent::KeyPress, 0, Qt::NoModifier, text);
+        QApplication::sendEvent(focus, &key);
+    }
+    QInputMethodEvent composing(QStringLiteral("al"), {});
+    QApplication::sendEvent(focus, &composing);
+    QInputMethodEvent committed;
+    committed.setCommitString(QStringLiteral("alsk"));
+    QApplication::sendEvent(focus, &committed);
+    QCOMPARE(F_Main->E_TotalPlayer1->text(), "0");
+    QCOMPARE(F_Main->E_TotalPlayer2->text(), "0");
+    QCOMPARE(F_Main->E_ScorePlayer2->text(), "0");
+    // The alternation is untouched: "a" still counts first.
+    QTest::keyClicks(focus, "al");
+    QCOMPARE(F_Main->E_TotalPlayer1->text(), "1");
+    QCOMPARE(F_Main->E_TotalPlayer2->text(), "1");
+}
+
+// An automated player: every keystroke is counted, and the verdict shows
+// the true product, far beyond 32 bits.
+void tst_MainWindow::hundredThousandKeystrokesInOneSecond()
+{
+    m_program->openKeys();
+    QWidget *focus = QApplication::focusWidget();
+    for (int i = 0; i < 100000; ++i) {
+        QKeyEvent key(QEvent::KeyPress, i % 2 ? Qt::Key_S : Qt::Key_A, Qt::NoModifier,
+                      QString(QChar(i % 2 ? 's' : 'a')));
+        QApplication::sendEvent(focus, &key);
+    }
+    QCOMPARE(F_Main->E_TotalPlayer1->text(), "100000");
+    for (int tick = 0; tick < 30; ++tick)
+        F_Main->Timer1Timer(nullptr);
+    QCOMPARE(F_Main->E_BestResultPlayer1->text(), "100000");
+    QCOMPARE(ProgramWindows::status(), "Spieler 1 hat mit 10000000000 Punkten gewonnen!");
+}
+
+void tst_MainWindow::ticksGoOnBehindTheConfirmation()
+{
+    F_Main->Timer1.setInterval(100);
+    F_Main->Timer2.setInterval(100);
+    F_Main->NeuesSpiel1Click(nullptr);
+    F_Main->B_GoClick(nullptr);
+    QStringList seen;
+    whenModalShows([&](QWidget *modal) {
+        QElapsedTimer clock;
+        clock.start();
+        while (clock.elapsed() < 900) {
+            QTest::keyClicks(modal->focusWidget(), "al"); // goes to the dialog
+            QTest::qWait(10);
+            if (seen.isEmpty() || seen.last() != ProgramWindows::status())
+                seen << ProgramWindows::status();
+        }
+        QTest::keyClick(modal, Qt::Key_N);
+    });
+    F_Main->Beenden1Click(nullptr);
+    QVERIFY2(seen.contains("Spielbeginn in 1s"), qPrintable(seen.join(", ")));
+    QVERIFY2(seen.last().startsWith("Spielzeit -"), qPrintable(seen.join(", ")));
+    QCOMPARE(F_Main->E_TotalPlayer1->text(), "0");
+    QVERIFY(F_Main->isVisible());
 }
 
 QTEST_MAIN(tst_MainWindow)
