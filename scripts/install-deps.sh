@@ -12,6 +12,8 @@ packages=(
     xvfb xauth openbox xdotool x11-utils imagemagick
     # tests: reading the windows over the accessibility bus
     dbus dbus-x11 at-spi2-core python3-gi gir1.2-atspi-2.0
+    # packaging: validating the launcher and metainfo, building the .deb
+    desktop-file-utils appstream dpkg-dev file
     # robustness: sanitizers and libFuzzer
     clang-14 libclang-rt-14-dev
 )

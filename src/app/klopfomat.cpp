@@ -17,6 +17,8 @@ int main(int argc, char **argv)
 {
     auto app = platform::openApplication(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("Klopfomat"));
+    // Lets Wayland desktops match the windows to the installed launcher.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.klopfomat"));
     QApplication::setWindowIcon(mainIcon()); // every window shows it
     // Only a confirmed close of the main window ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
