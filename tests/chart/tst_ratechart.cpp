@@ -57,6 +57,7 @@ private slots:
     void line();
     void lineNeverPaintsTheFrame();
     void emptyingStartsAgainAtTheLeft();
+    void fullResolutionOnDenseScreens();
 };
 
 void tst_RateChart::plotArea()
@@ -180,6 +181,23 @@ void tst_RateChart::emptyingStartsAgainAtTheLeft()
     QCOMPARE(chart.widget.series().points().front().x, 0.0);
     QCOMPARE(chart.widget.series().AddY(6), 1);
     QVERIFY(redPixels(chart.picture()).contains(QPoint(84, 33)));
+}
+
+// At a device pixel ratio of 2 the chart is drawn on the device's own
+// pixels: twice the pixels each way, a one-pixel frame and line, no blur.
+void tst_RateChart::fullResolutionOnDenseScreens()
+{
+    const QImage image = Chart({3, 3}).widget.picture(2.0);
+    QCOMPARE(image.size(), QSize(338, 130));
+    QCOMPARE(image.devicePixelRatio(), 2.0);
+    QCOMPARE(chart::plotAreaFor(338, 130), (chart::PlotArea{10, 5, 328, 125}));
+    QCOMPARE(image.pixel(10, 5), Black);
+    QCOMPARE(image.pixel(328, 125), Black);
+    QCOMPARE(image.pixel(11, 6), Face);
+    const QList<QPoint> red = redPixels(image);
+    QCOMPARE(red.size(), 328 - 10 - 1);
+    for (QPoint p : red)
+        QCOMPARE(p.y(), 65); // the middle row, one pixel thick
 }
 
 QTEST_MAIN(tst_RateChart)
