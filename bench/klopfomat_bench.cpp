@@ -192,33 +192,25 @@ void keystrokes()
 
     for (int r = 0; r < repeats; ++r) {
         program.openKeys();
-        QWidget *field = F_Main->E_ScorePlayer2;
-        field->setFocus();
-        F_Main->activateWindow();
-        QApplication::setActiveWindow(F_Main);
-        QElapsedTimer clock;
-        clock.start();
-        for (int i = 0; i < n; ++i) {
-            QElapsedTimer one;
-            one.start();
-            sendKey(QApplication::focusWidget(), i % 2 ? 's' : 'a');
-            if (i % 16 == 0)
-                latencies.push_back(one.nsecsElapsed() / 1e3);
-        }
-        rates.push_back(n / (clock.nsecsElapsed() / 1e9));
+        // n keystrokes into the focused field of window; every 16th timed alone.
+        auto type = [n](QWidget *window, QWidget *field, std::vector<double> &rates,
+                        std::vector<double> &latencies) {
+            QApplication::setActiveWindow(window);
+            field->setFocus();
+            QElapsedTimer clock;
+            clock.start();
+            for (int i = 0; i < n; ++i) {
+                QElapsedTimer one;
+                one.start();
+                sendKey(QApplication::focusWidget(), i % 2 ? 's' : 'a');
+                if (i % 16 == 0)
+                    latencies.push_back(one.nsecsElapsed() / 1e3);
+            }
+            rates.push_back(n / (clock.nsecsElapsed() / 1e9));
+        };
+        type(F_Main, F_Main->E_ScorePlayer2, rates, latencies);
         lost |= F_Main->E_TotalPlayer1->text().toInt() != n;
-
-        QApplication::setActiveWindow(&base.window);
-        base.fields[0]->setFocus();
-        clock.restart();
-        for (int i = 0; i < n; ++i) {
-            QElapsedTimer one;
-            one.start();
-            sendKey(QApplication::focusWidget(), i % 2 ? 's' : 'a');
-            if (i % 16 == 0)
-                baseLatencies.push_back(one.nsecsElapsed() / 1e3);
-        }
-        baseRates.push_back(n / (clock.nsecsElapsed() / 1e9));
+        type(&base.window, base.fields[0], baseRates, baseLatencies);
     }
     const double rate = median(rates), baseRate = median(baseRates);
     g_rows.push_back({"keystrokes through the whole path", fmt("%.0f /s", rate), fmt("%.0f /s", baseRate),

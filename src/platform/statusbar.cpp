@@ -1,11 +1,14 @@
 #include "statusbar.h"
 
+#include <QApplication>
 #include <QLabel>
 
 namespace platform {
 
 StatusBar::StatusBar(QWidget *parent) : QStatusBar(parent), m_panel(new QLabel(this))
 {
+    // The desktop's own status-bar font, not the window's.
+    setFont(QApplication::font(this));
     // One lowered panel, text at the left, stretched to the right edge.
     m_panel->setObjectName(QStringLiteral("Panel0"));
     m_panel->setFrameShape(QFrame::Panel);

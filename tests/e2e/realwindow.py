@@ -14,6 +14,26 @@ gi.require_version("Atspi", "2.0")
 from gi.repository import Atspi  # noqa: E402
 
 
+failures = []
+passed = 0
+
+
+def check(condition, message):
+    """Prints one result line; the failures decide the exit code."""
+    global passed
+    print(("ok   " if condition else "FAIL ") + message, flush=True)
+    if condition:
+        passed += 1
+    else:
+        failures.append(message)
+
+
+def summary():
+    """Prints the closing line and returns the exit code."""
+    print(f"{passed} passed, {len(failures)} failed", flush=True)
+    return 1 if failures else 0
+
+
 class Desktop:
     def __init__(self, workdir):
         self.workdir = workdir

@@ -9,16 +9,7 @@ import tempfile
 import time
 
 sys.path.insert(0, os.path.dirname(__file__))
-from realwindow import Accessible, Desktop  # noqa: E402
-
-failures = []
-
-
-def check(condition, message):
-    print(("ok   " if condition else "FAIL ") + message, flush=True)
-    if not condition:
-        failures.append(message)
-
+from realwindow import Accessible, Desktop, check, summary  # noqa: E402
 
 def no_display(binary):
     env = {k: v for k, v in os.environ.items()
@@ -59,7 +50,7 @@ def main(binary):
         terminated_mid_match(desktop, binary, signal.SIGHUP, "Spielbeginn in ")
     finally:
         desktop.close()
-    return 1 if failures else 0
+    return summary()
 
 
 if __name__ == "__main__":

@@ -6,16 +6,7 @@ import tempfile
 import time
 
 sys.path.insert(0, os.path.dirname(__file__))
-from realwindow import Accessible, Desktop  # noqa: E402
-
-failures = []
-
-
-def check(condition, message):
-    print(("ok   " if condition else "FAIL ") + message, flush=True)
-    if not condition:
-        failures.append(message)
-
+from realwindow import Accessible, Desktop, check, summary  # noqa: E402
 
 def wait_for_status(ui, predicate, timeout):
     deadline = time.monotonic() + timeout
@@ -117,7 +108,7 @@ def main(binary, artefacts):
     finally:
         desktop.close()
 
-    return 1 if failures else 0
+    return summary()
 
 
 if __name__ == "__main__":
