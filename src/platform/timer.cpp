@@ -37,8 +37,8 @@ public:
         if (m_fd < 0 && !open())
             return false;
         const timespec period{milliseconds / 1000, (milliseconds % 1000) * 1000000L};
-        itimerspec spec{period, period}; // first expiry one period from now
-        if (::timerfd_settime(m_fd, 0, &spec, nullptr) != 0)
+        itimerspec schedule{period, period}; // first expiry one period from now
+        if (::timerfd_settime(m_fd, 0, &schedule, nullptr) != 0)
             return false;
         m_notifier->setEnabled(true);
         return true;
