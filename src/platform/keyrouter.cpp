@@ -38,8 +38,7 @@ bool KeyRouter::eventFilter(QObject *watched, QEvent *event)
         // keystroke; answer for it (the event stays ignored, so shortcuts
         // still get their chance).
         const auto *key = static_cast<QKeyEvent *>(event);
-        return ignoresPlainText(watched) && isPlainText(key->text(), key->modifiers())
-            && !(key->modifiers() & Qt::AltModifier);
+        return ignoresPlainText(watched) && isPlainText(key->text(), key->modifiers());
     }
     case QEvent::InputMethod:
         // Text an input method commits is no keystroke and counts for
@@ -102,7 +101,7 @@ bool KeyRouter::ignoresPlainText(QObject *receiver) const
 
 bool KeyRouter::isPlainText(const QString &text, Qt::KeyboardModifiers modifiers)
 {
-    if (text.isEmpty() || (modifiers & (Qt::ControlModifier | Qt::MetaModifier)))
+    if (text.isEmpty() || (modifiers & (Qt::ControlModifier | Qt::MetaModifier | Qt::AltModifier)))
         return false;
     return std::all_of(text.begin(), text.end(), [](QChar c) { return c.isPrint(); });
 }
