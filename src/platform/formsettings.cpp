@@ -1,6 +1,7 @@
 #include "formsettings.h"
 
 #include <QLabel>
+#include <QEvent>
 #include <QLayout>
 #include <QPoint>
 #include <QVariant>
@@ -39,10 +40,22 @@ void applyFormSettings(QWidget *form)
     }
 
     // Labels marked autoSize fit their text in whatever face replaced the
-    // designed one, keeping their top-left corner.
-    for (QLabel *label : form->findChildren<QLabel *>())
-        if (label->property("autoSize").toBool())
-            label->adjustSize();
+    // designed one, keeping their top-left corner. Measuring text loads the
+    // font, so a window that starts hidden does it when first shown.
+    struct FitLabelsWhenShown : QObject {
+        using QObject::QObject;
+        bool eventFilter(QObject *watched, QEvent *event) override
+        {
+            if (event->type() == QEvent::Show) {
+                for (QLabel *label : watched->findChildren<QLabel *>())
+                    if (label->property("autoSize").toBool())
+                        label->adjustSize();
+                deleteLater();
+            }
+            return false;
+        }
+    };
+    form->installEventFilter(new FitLabelsWhenShown(form));
 
     if (position == QLatin1String("poDesigned"))
         form->move(form->property("designedPosition").toPoint());
