@@ -16,9 +16,9 @@ KeyRouter::KeyRouter(QWidget *window, const QList<QWidget *> &controls,
     : QObject(window), m_window(window), m_controls(controls), m_defaultButton(defaultButton),
       m_handler(std::move(handler))
 {
-    // The window can hold the focus itself, as it must when the default
-    // button disables itself, but is no tab stop.
-    m_window->setFocusPolicy(Qt::ClickFocus);
+    // The window keeps no focus policy: a click on a label, a chart or the
+    // background must leave the focus where it is. It still takes the focus
+    // when handed it (parkFocusOnWindow).
     m_window->installEventFilter(this);
     for (QWidget *control : m_controls)
         control->installEventFilter(this);

@@ -18,6 +18,8 @@ private slots:
     void focusAfterStartIsPlayer2sScoreField();
     void typedCharactersReachTheEngine_data();
     void typedCharactersReachTheEngine();
+    void clicksElsewhereLeaveTheFocus_data();
+    void clicksElsewhereLeaveTheFocus();
     void enterClicksTheStartButtonAnywhere_data();
     void enterClicksTheStartButtonAnywhere();
     void tabCycle_data();
@@ -108,6 +110,23 @@ void tst_MainWindow::typedCharactersReachTheEngine()
     QCOMPARE(F_Main->E_TotalPlayer2->text(), "2");
     F_Main->Timer1Timer(nullptr);
     QCOMPARE(F_Main->E_ScorePlayer1->text(), "3");
+}
+
+void tst_MainWindow::clicksElsewhereLeaveTheFocus_data()
+{
+    QTest::addColumn<QString>("clicked");
+    for (const char *name : {"Chart_Player1", "GroupBox1", "Label5", "StatusBar1", "Bevel1", "ClientArea"})
+        QTest::newRow(name) << QString::fromLatin1(name);
+}
+
+void tst_MainWindow::clicksElsewhereLeaveTheFocus()
+{
+    QFETCH(QString, clicked);
+    F_Main->E_TotalPlayer1->setFocus();
+    auto *target = F_Main->findChild<QWidget *>(clicked);
+    QVERIFY(target);
+    QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(3, 3));
+    QCOMPARE(QApplication::focusWidget(), F_Main->E_TotalPlayer1);
 }
 
 void tst_MainWindow::enterClicksTheStartButtonAnywhere_data()
