@@ -1,12 +1,10 @@
 // Benchmarks of the game, each figure printed as a median beside a baseline
 // measured in the same run. Runs on Qt's offscreen platform unless another
 // is given. Usage: klopfomat_bench [--quick]
+#include "app/startup.h"
 #include "chart/ratechart.h"
 #include "platform/formowner.h"
 #include "platform/shell.h"
-#include "resources/mainicon.h"
-#include "windows/hilfe.h"
-#include "windows/info.h"
 #include "windows/main.h"
 
 #include <QApplication>
@@ -84,12 +82,8 @@ struct Program {
     platform::FormOwner forms;
     Program()
     {
-        QCoreApplication::setApplicationName(QStringLiteral("Klopfomat"));
-        QApplication::setWindowIcon(mainIcon());
-        platform::substituteDesignFonts();
-        forms.createForm(F_Main);
-        forms.createForm(F_Info);
-        forms.createForm(F_Hilfe);
+        startup::configureApplication();
+        startup::createWindows(forms);
     }
     void openKeys()
     {
@@ -258,7 +252,7 @@ int startupChild(const QString &which)
     return QApplication::exec();
 }
 
-void startup(const char *self)
+void startupTime(const char *self)
 {
     const int runs = g_quick ? 5 : 25;
     std::vector<double> times[2], memory[2];
@@ -425,7 +419,7 @@ int main(int argc, char **argv)
     run("keystrokes", keystrokes);
     run("idle", idle);
     run("soak", soak);
-    run("startup", [&] { startup(argv[0]); });
+    run("startup", [&] { startupTime(argv[0]); });
     run("ticks", tickTiming);
 
     std::printf("| figure | measured (median) | baseline | ratio | goal | met |\n");

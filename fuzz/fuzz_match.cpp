@@ -2,34 +2,16 @@
 // engine against a small model of the rules, written independently, after
 // every event. Any disagreement aborts, which libFuzzer reports as a crash.
 #include "engine/match.h"
+#include "support/recordingview.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <map>
 #include <string>
 #include <vector>
 
 namespace {
-
-// What a window shows, as the engine writes it.
-struct View final : klopfomat::MatchView {
-    std::map<klopfomat::NumberField, std::string> fields;
-    std::string status;
-    bool start = false, play = false, countdown = false;
-    std::vector<double> series[2];
-
-    void setFieldText(klopfomat::NumberField f, const std::string &t) override { fields[f] = t; }
-    void setStatusText(const std::string &t) override { status = t; }
-    void setStartEnabled(bool e) override { start = e; }
-    void setTimerRunning(klopfomat::MatchTimer t, bool r) override
-    {
-        (t == klopfomat::MatchTimer::Play ? play : countdown) = r;
-    }
-    void appendToSeries(klopfomat::Player p, double v) override { series[int(p)].push_back(v); }
-    void clearSeries(klopfomat::Player p) override { series[int(p)].clear(); }
-};
 
 // The rules, told once more in the plainest way.
 struct Model {
@@ -114,7 +96,7 @@ void agree(bool same, const char *what)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     klopfomat::Match match;
-    View view;
+    RecordingView view;
     Model model;
     match.formCreate(view);
     for (std::size_t i = 0; i < size; ++i) {
@@ -128,16 +110,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
             match.newGame(view);
             model.newGame();
         } else if (byte == 0xFD) {
-            if (view.start) { // only an enabled button can be clicked
+            if (view.startEnabled) { // only an enabled button can be clicked
                 match.startButton(view);
                 model.start();
             }
         } else if (byte == 0xFC || byte == 0xFB) {
             // A tick of whichever timer runs; none when neither does.
-            if (view.countdown) {
+            if (view.countdownRunning) {
                 match.countdownTick(view);
                 model.countdownTick();
-            } else if (view.play) {
+            } else if (view.playRunning) {
                 match.playTick(view);
                 model.playTick();
             }
@@ -155,11 +137,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         agree(s.Counters.ScorePlayer1 == model.second[0]
                   && s.Counters.ScorePlayer2 == model.second[1], "running second");
         for (int p = 0; p < 2; ++p) {
-            agree(view.series[p].size() == model.seconds[p].size(), "series length");
-            for (std::size_t k = 0; k < view.series[p].size(); ++k)
-                agree(view.series[p][k] == double(model.seconds[p][k]), "series values");
+            const std::vector<double> &series = p == 0 ? view.series1 : view.series2;
+            agree(series.size() == model.seconds[p].size(), "series length");
+            for (std::size_t k = 0; k < series.size(); ++k)
+                agree(series[k] == double(model.seconds[p][k]), "series values");
         }
-        const auto phase = klopfomat::phaseOf(view.start, view.countdown, view.play, s.KeysOpen);
+        const auto phase = klopfomat::phaseOf(view.startEnabled, view.countdownRunning,
+                                              view.playRunning, s.KeysOpen);
         agree(phase.has_value(), "phase combination");
         const auto expected = model.phase == Model::Over ? klopfomat::MatchPhase::Idle
                                                          : klopfomat::MatchPhase(model.phase);

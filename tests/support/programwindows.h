@@ -2,10 +2,10 @@
 // tests that need a fresh main window and a fresh match.
 #pragma once
 
+#include "app/startup.h"
 #include "platform/formowner.h"
 #include "platform/shell.h"
 #include "platform/timer.h"
-#include "resources/mainicon.h"
 #include "windows/hilfe.h"
 #include "windows/info.h"
 #include "windows/main.h"
@@ -26,15 +26,11 @@ struct ProgramWindows {
     // with an interval no test outlasts.
     explicit ProgramWindows(int timerInterval = 3600 * 1000)
     {
-        QCoreApplication::setApplicationName(QStringLiteral("Klopfomat"));
-        QApplication::setWindowIcon(mainIcon());
-        platform::substituteDesignFonts();
+        startup::configureApplication();
         platform::setQuitHandlerForTesting([] { ++g_quitRequests; });
         platform::Timer::setCapacityForTesting(std::nullopt);
         TheMatch = klopfomat::Match{};
-        forms.createForm(F_Main);
-        forms.createForm(F_Info);
-        forms.createForm(F_Hilfe);
+        startup::createWindows(forms);
         F_Main->Timer1.setInterval(timerInterval);
         F_Main->Timer2.setInterval(timerInterval);
     }
