@@ -1,11 +1,8 @@
 // Benchmarks of the game, each figure printed as a median beside a baseline
 // measured in the same run. Runs on Qt's offscreen platform unless another
 // is given. Usage: klopfomat_bench [--quick]
-#include "app/startup.h"
 #include "chart/ratechart.h"
-#include "platform/formowner.h"
-#include "platform/shell.h"
-#include "windows/main.h"
+#include "support/programwindows.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -77,21 +74,11 @@ std::string fmt(const char *format, double value)
     return buffer;
 }
 
-// The program's windows, as the main block creates them.
-struct Program {
-    platform::FormOwner forms;
-    Program()
-    {
-        startup::configureApplication();
-        startup::createWindows(forms);
-    }
-    void openKeys()
-    {
-        F_Main->NeuesSpiel1Click(nullptr);
-        F_Main->B_GoClick(nullptr);
-        for (int i = 0; i < 5; ++i)
-            F_Main->Timer2Timer(nullptr);
-    }
+// The program's windows, as the main block creates them, with the real
+// one-second timers.
+struct Program : ProgramWindows {
+    Program() : ProgramWindows(os::Timer::DefaultInterval) {}
+    static void openKeys() { driveTo(klopfomat::MatchPhase::Running); }
 };
 
 // A minimal window of the same make: a menu, three fields and a status bar.
@@ -129,13 +116,13 @@ void tickTiming()
     QElapsedTimer clock;
     auto stamp = [&](std::vector<double> &into) { into.push_back(clock.nsecsElapsed() / 1e6); };
     // A tick counts when its handler starts: stamp first, then the handler.
-    for (platform::Timer *timer : {&F_Main->Timer1, &F_Main->Timer2}) {
-        QObject::disconnect(timer, &platform::Timer::OnTimer, F_Main, nullptr);
-        QObject::connect(timer, &platform::Timer::OnTimer, [&] { stamp(ticks); });
+    for (os::Timer *timer : {&F_Main->Timer1, &F_Main->Timer2}) {
+        QObject::disconnect(timer, &os::Timer::OnTimer, F_Main, nullptr);
+        QObject::connect(timer, &os::Timer::OnTimer, [&] { stamp(ticks); });
     }
-    QObject::connect(&F_Main->Timer2, &platform::Timer::OnTimer, F_Main,
+    QObject::connect(&F_Main->Timer2, &os::Timer::OnTimer, F_Main,
                      [] { F_Main->Timer2Timer(&F_Main->Timer2); });
-    QObject::connect(&F_Main->Timer1, &platform::Timer::OnTimer, F_Main,
+    QObject::connect(&F_Main->Timer1, &os::Timer::OnTimer, F_Main,
                      [] { F_Main->Timer1Timer(&F_Main->Timer1); });
     QTimer baseline; // Qt's default: a coarse timer
     QObject::connect(&baseline, &QTimer::timeout, [&] {
@@ -302,8 +289,8 @@ void idle()
         if (which == 0) {
             program = std::make_unique<Program>();
             F_Main->show();
-            QObject::connect(&F_Main->Timer1, &platform::Timer::OnTimer, [&] { ++gameTicks; });
-            QObject::connect(&F_Main->Timer2, &platform::Timer::OnTimer, [&] { ++gameTicks; });
+            QObject::connect(&F_Main->Timer1, &os::Timer::OnTimer, [&] { ++gameTicks; });
+            QObject::connect(&F_Main->Timer2, &os::Timer::OnTimer, [&] { ++gameTicks; });
         } else {
             base = std::make_unique<BaselineWindow>();
             base->window.show();
@@ -406,7 +393,7 @@ int main(int argc, char **argv)
     if (args.size() > 2 && args.at(1) == u"--child-startup")
         return startupChild(args.at(2));
     g_quick = args.contains(QStringLiteral("--quick"));
-    platform::setQuitHandlerForTesting([] {});
+    formkit::setQuitHandlerForTesting([] {});
 
     // --only NAME runs one figure, for profiling it.
     const qsizetype only = args.indexOf(QStringLiteral("--only"));

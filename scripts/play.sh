@@ -5,4 +5,4 @@ cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 cmake --preset default >/dev/null
 cmake --build --preset default --target klopfomat
-exec build/default/src/klopfomat
+exec build/default/src/app/klopfomat

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test, headless. Exits non-zero on any
-# failure. Runs the suite twice: the ordinary build, then under
-# AddressSanitizer and UndefinedBehaviorSanitizer.
+# failure. Runs the suite three times: the ordinary build, then under
+# AddressSanitizer and UndefinedBehaviorSanitizer, then with the portable
+# fallbacks that Windows and macOS run in place of timerfd and POSIX signals.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -21,7 +22,7 @@ build/fuzz/fuzz_match -max_total_time="${FUZZ_SECONDS:-60}" -print_final_stats=1
 status=${PIPESTATUS[0]}
 rm -rf "$corpus"
 [[ $status -eq 0 ]] || { echo "fuzzing failed"; exit 1; }
-for preset in default sanitize; do
+for preset in default sanitize portable; do
     echo "== $preset build"
     cmake --preset "$preset" >/dev/null
     cmake --build --preset "$preset" -j "$jobs"

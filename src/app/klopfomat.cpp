@@ -1,10 +1,12 @@
 // The program's main block: the application's settings, the three windows
 // in their fixed order (the first is the main window), then the run loop
 // until the main window's close is confirmed or the session ends.
-#include "app/startup.h"
-#include "platform/formowner.h"
-#include "platform/shell.h"
-#include "windows/main.h"
+#include "startup.h"
+
+#include "formkit/closeaction.h"
+#include "formkit/formowner.h"
+#include "forms/main.h"
+#include "os/process.h"
 
 #include <QApplication>
 
@@ -13,11 +15,11 @@
 
 int main(int argc, char **argv)
 {
-    auto app = platform::openApplication(argc, argv);
+    auto app = os::openApplication(argc, argv);
     startup::configureApplication();
-    platform::quitOnSessionEnd(*app);
+    os::quitOnSessionEnd(*app, formkit::quitApplication);
 
-    platform::FormOwner forms;
+    formkit::FormOwner forms;
     try {
         startup::createWindows(forms);
     } catch (const std::exception &error) {

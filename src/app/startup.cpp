@@ -1,11 +1,12 @@
 #include "startup.h"
 
-#include "platform/formowner.h"
-#include "platform/shell.h"
-#include "resources/mainicon.h"
-#include "windows/hilfe.h"
-#include "windows/info.h"
-#include "windows/main.h"
+#include "mainicon.h"
+
+#include "formkit/formowner.h"
+#include "formkit/formsettings.h"
+#include "forms/hilfe.h"
+#include "forms/info.h"
+#include "forms/main.h"
 
 #include <QApplication>
 
@@ -15,13 +16,13 @@ void configureApplication()
 {
     QCoreApplication::setApplicationName(QStringLiteral("Klopfomat"));
     // Lets Wayland desktops match the windows to the installed launcher.
-    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.klopfomat"));
+    QGuiApplication::setDesktopFileName(QStringLiteral(KLOPFOMAT_APP_ID));
     QApplication::setWindowIcon(mainIcon());
     QApplication::setQuitOnLastWindowClosed(false);
-    platform::substituteDesignFonts();
+    formkit::substituteDesignFonts();
 }
 
-void createWindows(platform::FormOwner &forms)
+void createWindows(formkit::FormOwner &forms)
 {
     forms.createForm(F_Main);
     forms.createForm(F_Info);

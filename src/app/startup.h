@@ -3,7 +3,7 @@
 // program through it, so they run what a player runs.
 #pragma once
 
-namespace platform {
+namespace formkit {
 class FormOwner;
 }
 
@@ -15,6 +15,6 @@ void configureApplication();
 
 // F_Main, F_Info and F_Hilfe, in this order: the first is the main window.
 // None is shown.
-void createWindows(platform::FormOwner &forms);
+void createWindows(formkit::FormOwner &forms);
 
 } // namespace startup

@@ -1,21 +1,27 @@
 #include "fastlineseries.h"
 
+#include "ratechart.h"
+
 namespace chart {
 
 int FastLineSeries::AddY(double value)
 {
     const int index = Count();
     m_points.push_back({static_cast<double>(index), value});
-    if (m_changed)
-        m_changed();
+    changed();
     return index;
 }
 
 void FastLineSeries::Clear()
 {
     m_points.clear();
-    if (m_changed)
-        m_changed();
+    changed();
+}
+
+void FastLineSeries::changed()
+{
+    if (m_parentChart)
+        m_parentChart->seriesChanged();
 }
 
 } // namespace chart

@@ -1,11 +1,13 @@
 // The points of one rate chart: x is the index of the point, y the value.
-// Changing the series only tells its owner to redraw; nothing is drawn here.
+// Changing the series only tells the chart that holds it to redraw; nothing
+// is drawn here.
 #pragma once
 
-#include <functional>
 #include <vector>
 
 namespace chart {
+
+class RateChart;
 
 struct SeriesPoint {
     double x;
@@ -14,6 +16,10 @@ struct SeriesPoint {
 
 class FastLineSeries {
 public:
+    // The chart that holds the series and redraws when it changes; a series
+    // on its own (as the layout tests use it) tells nobody.
+    explicit FastLineSeries(RateChart *parentChart = nullptr) : m_parentChart(parentChart) {}
+
     // Appends value after the points held; its x is the number of points
     // held before. Returns the new point's index.
     int AddY(double value);
@@ -23,12 +29,11 @@ public:
     const std::vector<SeriesPoint> &points() const { return m_points; }
     int Count() const { return static_cast<int>(m_points.size()); }
 
-    // Called after every change; the chart marks itself for a full redraw.
-    void setChangedCallback(std::function<void()> callback) { m_changed = std::move(callback); }
-
 private:
+    void changed();
+
     std::vector<SeriesPoint> m_points;
-    std::function<void()> m_changed;
+    RateChart *m_parentChart;
 };
 
 } // namespace chart

@@ -4,6 +4,8 @@
 
 #include <QPainter>
 
+#include <algorithm>
+
 namespace chart {
 
 namespace {
@@ -29,15 +31,41 @@ void drawBox(QImage &image, int left, int top, int right, int bottom, QRgb topLe
     fillColumn(image, right, top, bottom, bottomRight);
 }
 
+// The whole chart, filling image: panel, bevel, frame and line.
+void drawChart(QImage &image, const QPalette &palette, const FastLineSeries &series)
+{
+    const int width = image.width();
+    const int height = image.height();
+    if (width < 1 || height < 1)
+        return;
+    image.fill(palette.color(QPalette::Button));
+
+    // Raised bevel: light top and left, shadow bottom and right.
+    drawBox(image, 0, 0, width - 1, height - 1, palette.color(QPalette::Light).rgb(),
+            palette.color(QPalette::Dark).rgb());
+
+    const PlotArea area = plotAreaFor(width, height);
+    if (area.right <= area.left || area.bottom <= area.top)
+        return; // too small for a plot area
+    const QRgb black = qRgb(0, 0, 0);
+    drawBox(image, area.left, area.top, area.right, area.bottom, black, black);
+
+    const QRgb red = qRgb(255, 0, 0);
+    for (const Pixel &p : linePixels(area, placePoints(area, series.points())))
+        reinterpret_cast<QRgb *>(image.scanLine(p.row))[p.column] = red;
+}
+
 } // namespace
 
 RateChart::RateChart(QWidget *parent) : QWidget(parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
-    m_series.setChangedCallback([this] {
-        update();
-        updateAccessibleValue();
-    });
+    updateAccessibleValue();
+}
+
+void RateChart::seriesChanged()
+{
+    update();
     updateAccessibleValue();
 }
 
@@ -63,29 +91,6 @@ void RateChart::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.drawImage(QPoint(0, 0), picture(devicePixelRatioF()));
-}
-
-void drawChart(QImage &image, const QPalette &palette, const FastLineSeries &series)
-{
-    const int width = image.width();
-    const int height = image.height();
-    if (width < 1 || height < 1)
-        return;
-    image.fill(palette.color(QPalette::Button));
-
-    // Raised bevel: light top and left, shadow bottom and right.
-    drawBox(image, 0, 0, width - 1, height - 1, palette.color(QPalette::Light).rgb(),
-            palette.color(QPalette::Dark).rgb());
-
-    const PlotArea area = plotAreaFor(width, height);
-    if (area.right <= area.left || area.bottom <= area.top)
-        return; // too small for a plot area
-    const QRgb black = qRgb(0, 0, 0);
-    drawBox(image, area.left, area.top, area.right, area.bottom, black, black);
-
-    const QRgb red = qRgb(255, 0, 0);
-    for (const Pixel &p : linePixels(area, placePoints(area, series.points())))
-        reinterpret_cast<QRgb *>(image.scanLine(p.row))[p.column] = red;
 }
 
 } // namespace chart

@@ -27,12 +27,12 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    friend class FastLineSeries;
+    // Marks the whole chart for a redraw once the handler has returned.
+    void seriesChanged();
     void updateAccessibleValue();
 
-    FastLineSeries m_series;
+    FastLineSeries m_series{this};
 };
-
-// Draws a whole chart of size width × height device pixels into image.
-void drawChart(QImage &image, const QPalette &palette, const FastLineSeries &series);
 
 } // namespace chart

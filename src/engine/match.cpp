@@ -8,20 +8,6 @@ std::string decimal(std::int64_t value) { return std::to_string(value); }
 
 } // namespace
 
-std::optional<MatchPhase> phaseOf(bool startEnabled, bool countdownRunning, bool playRunning,
-                                  bool keysOpen)
-{
-    if (!countdownRunning && !playRunning && !keysOpen)
-        return startEnabled ? MatchPhase::Ready : MatchPhase::Idle;
-    if (startEnabled)
-        return std::nullopt;
-    if (countdownRunning && !playRunning && !keysOpen)
-        return MatchPhase::Countdown;
-    if (!countdownRunning && playRunning && keysOpen)
-        return MatchPhase::Running;
-    return std::nullopt;
-}
-
 std::int64_t finalScore(std::int32_t bestSecond, std::int32_t total)
 {
     return std::int64_t{bestSecond} * std::int64_t{total};
@@ -99,7 +85,7 @@ void Match::playTick(MatchView &view)
     ++m_state.PlaySeconds;
     view.setStatusText("Spielzeit -" + decimal(PlayTicks - m_state.PlaySeconds) + "s");
 
-    if (m_state.PlaySeconds <= PlayTicks - 1)
+    if (m_state.PlaySeconds < PlayTicks)
         return;
     view.setTimerRunning(MatchTimer::Play, false);
     m_state.KeysOpen = false;

@@ -4,7 +4,6 @@
 #pragma once
 
 #include <cstdint>
-#include <optional>
 #include <string>
 
 namespace klopfomat {
@@ -46,15 +45,6 @@ enum class MatchTimer {
     Play,      // Timer1, the play clock
     Countdown, // Timer2
 };
-
-// Not stored anywhere: read off the start button, the two timers and KeysOpen.
-enum class MatchPhase { Idle, Ready, Countdown, Running, Over };
-
-// The phase that a combination shows, or nothing for a combination that no
-// sequence of events can produce. Idle and Over are one combination (they
-// differ only in what the window shows); this answers Idle for both.
-std::optional<MatchPhase> phaseOf(bool startEnabled, bool countdownRunning, bool playRunning,
-                                  bool keysOpen);
 
 // Everything the engine may do to the main window, and nothing more.
 // Texts are UTF-8. setTimerRunning may throw (a timer the platform refuses

@@ -1,5 +1,6 @@
 // The rules of a match, driven without any window.
 #include "engine/match.h"
+#include "support/matchdriver.h"
 #include "support/recordingview.h"
 
 #include <QTest>
@@ -8,31 +9,30 @@
 #include <numeric>
 #include <random>
 
+using klopfomat::Course;
 using klopfomat::Match;
 using klopfomat::MatchPhase;
 using klopfomat::NumberField;
+
+Q_DECLARE_METATYPE(MatchPhase)
 
 namespace {
 
 // New game, start button and the five countdown ticks: the keys are open.
 void openKeys(Match &match, RecordingView &view)
 {
-    match.newGame(view);
-    match.startButton(view);
-    for (int tick = 0; tick < 5; ++tick)
-        match.countdownTick(view);
+    EngineEvents events{match, view};
+    klopfomat::driveTo(events, MatchPhase::Running);
 }
 
-void type(Match &match, RecordingView &view, const std::string &keys)
+void type(Match &match, RecordingView &view, std::string_view keys)
 {
-    for (char key : keys)
-        match.keyPress(view, key);
+    EngineEvents{match, view}.type(keys);
 }
 
-std::optional<MatchPhase> phase(const Match &match, const RecordingView &view)
+std::optional<MatchPhase> phaseShown(Match &match, RecordingView &view)
 {
-    return klopfomat::phaseOf(view.startEnabled, view.countdownRunning, view.playRunning,
-                              match.state().KeysOpen);
+    return EngineEvents{match, view}.phase();
 }
 
 } // namespace
@@ -109,32 +109,23 @@ void tst_Match::counting()
 
 void tst_Match::keysClosedOutsidePlay_data()
 {
-    QTest::addColumn<int>("stage");
-    QTest::newRow("before the first match") << 0;
-    QTest::newRow("ready") << 1;
-    QTest::newRow("countdown, after four ticks") << 2;
-    QTest::newRow("after the verdict") << 3;
+    QTest::addColumn<MatchPhase>("phase");
+    QTest::addColumn<int>("ticks");
+    QTest::newRow("before the first match") << MatchPhase::Idle << 0;
+    QTest::newRow("ready") << MatchPhase::Ready << 0;
+    QTest::newRow("countdown, after four ticks") << MatchPhase::Countdown << 4;
+    QTest::newRow("after the verdict") << MatchPhase::Over << 0;
 }
 
 void tst_Match::keysClosedOutsidePlay()
 {
-    QFETCH(int, stage);
+    QFETCH(MatchPhase, phase);
+    QFETCH(int, ticks);
     Match match;
     RecordingView view;
+    EngineEvents events{match, view};
     match.formCreate(view);
-    if (stage >= 1)
-        match.newGame(view);
-    if (stage == 2) {
-        match.startButton(view);
-        for (int tick = 0; tick < 4; ++tick)
-            match.countdownTick(view);
-    }
-    if (stage == 3) {
-        openKeys(match, view);
-        type(match, view, "al");
-        for (int tick = 0; tick < 30; ++tick)
-            match.playTick(view);
-    }
+    klopfomat::driveTo(events, phase, Course{.ticks = ticks, .typed = "al"});
 
     const auto stateBefore = match.state();
     const auto fieldsBefore = view.fields;
@@ -168,24 +159,24 @@ void tst_Match::courseOfAMatch()
     RecordingView view;
     match.formCreate(view);
     QCOMPARE(view.status, "Starte im Menu [Datei] neues Spiel...");
-    QCOMPARE(phase(match, view), MatchPhase::Idle);
+    QCOMPARE(phaseShown(match, view), MatchPhase::Idle);
 
     match.newGame(view);
     QCOMPARE(view.status, "Bereit zum spielen...");
-    QCOMPARE(phase(match, view), MatchPhase::Ready);
+    QCOMPARE(phaseShown(match, view), MatchPhase::Ready);
 
     match.startButton(view);
     QCOMPARE(view.status, "Bereit zum spielen..."); // unchanged until the first tick
-    QCOMPARE(phase(match, view), MatchPhase::Countdown);
+    QCOMPARE(phaseShown(match, view), MatchPhase::Countdown);
 
     for (int left = 4; left >= 1; --left) {
         match.countdownTick(view);
         QCOMPARE(view.status, "Spielbeginn in " + std::to_string(left) + "s");
-        QCOMPARE(phase(match, view), MatchPhase::Countdown);
+        QCOMPARE(phaseShown(match, view), MatchPhase::Countdown);
     }
     match.countdownTick(view);
     QCOMPARE(view.status, "Spielbeginn in 1s"); // stays during the first play second
-    QCOMPARE(phase(match, view), MatchPhase::Running);
+    QCOMPARE(phaseShown(match, view), MatchPhase::Running);
 
     // Player 1 types one "a" in the second second, nothing else happens.
     for (int tick = 1; tick <= 29; ++tick) {
@@ -193,11 +184,11 @@ void tst_Match::courseOfAMatch()
             type(match, view, "a");
         match.playTick(view);
         QCOMPARE(view.status, "Spielzeit -" + std::to_string(30 - tick) + "s");
-        QCOMPARE(phase(match, view), MatchPhase::Running);
+        QCOMPARE(phaseShown(match, view), MatchPhase::Running);
     }
     match.playTick(view);
     QCOMPARE(view.status, "Spieler 1 hat mit 1 Punkten gewonnen!");
-    QCOMPARE(phase(match, view), MatchPhase::Idle); // Over looks like Idle
+    QCOMPARE(phaseShown(match, view), MatchPhase::Idle); // Over looks like Idle
     QVERIFY(!view.startEnabled);
     QCOMPARE(view.series1.size(), 30u);
     QCOMPARE(view.series2.size(), 30u);
@@ -296,40 +287,30 @@ void tst_Match::verdictOfWholeMatches()
 
 void tst_Match::newGameInEveryPhase_data()
 {
-    QTest::addColumn<int>("countdownTicks");
-    QTest::addColumn<int>("playTicks");
-    QTest::addColumn<bool>("pressStart");
-    QTest::newRow("idle") << 0 << 0 << false;
-    QTest::newRow("ready") << -1 << 0 << false;
-    QTest::newRow("countdown") << 2 << 0 << true;
-    QTest::newRow("running") << 5 << 12 << true;
-    QTest::newRow("over") << 5 << 30 << true;
+    QTest::addColumn<MatchPhase>("phase");
+    QTest::addColumn<int>("ticks"); // into the phase: countdown or play ticks
+    QTest::newRow("idle") << MatchPhase::Idle << 0;
+    QTest::newRow("ready") << MatchPhase::Ready << 0;
+    QTest::newRow("countdown") << MatchPhase::Countdown << 2;
+    QTest::newRow("running") << MatchPhase::Running << 12;
+    QTest::newRow("over") << MatchPhase::Over << 0;
 }
 
 void tst_Match::newGameInEveryPhase()
 {
-    QFETCH(int, countdownTicks);
-    QFETCH(int, playTicks);
-    QFETCH(bool, pressStart);
+    QFETCH(MatchPhase, phase);
+    QFETCH(int, ticks);
 
     Match match;
     RecordingView view;
+    EngineEvents events{match, view};
     match.formCreate(view);
-    if (countdownTicks != 0)
-        match.newGame(view);
-    if (pressStart)
-        match.startButton(view);
-    for (int tick = 0; tick < countdownTicks; ++tick)
-        match.countdownTick(view);
-    for (int tick = 0; tick < playTicks; ++tick) {
-        type(match, view, "alsk a");
-        match.playTick(view);
-    }
+    klopfomat::driveTo(events, phase, Course{.ticks = ticks, .typed = "alsk a"});
     const bool toggle1 = match.state().Player1Toggle;
     const bool toggle2 = match.state().Player2Toggle;
 
     match.newGame(view);
-    QCOMPARE(phase(match, view), MatchPhase::Ready);
+    QCOMPARE(phaseShown(match, view), MatchPhase::Ready);
     QCOMPARE(view.status, "Bereit zum spielen...");
     QVERIFY(match.state().Counters == klopfomat::MatchCounters{});
     QCOMPARE(match.state().PlaySeconds, 0);
@@ -370,7 +351,7 @@ void tst_Match::refusedTimerLeavesTheRestOfTheHandlerUndone()
     // A new game brings the match back.
     view.refuseTimerStarts = false;
     match.newGame(view);
-    QCOMPARE(phase(match, view), MatchPhase::Ready);
+    QCOMPARE(phaseShown(match, view), MatchPhase::Ready);
 }
 
 void tst_Match::randomEventsKeepTheInvariants_data()
@@ -431,7 +412,7 @@ void tst_Match::randomEventsKeepTheInvariants()
         QCOMPARE(int(view.series1.size()), match.state().PlaySeconds);
         if (match.state().KeysOpen)
             QCOMPARE(view.field(NumberField::TotalPlayer2), std::to_string(c.TotalPlayer2));
-        const auto shown = phase(match, view);
+        const auto shown = phaseShown(match, view);
         QVERIFY(shown.has_value());
         QCOMPARE(*shown, expected == MatchPhase::Over ? MatchPhase::Idle : expected);
     }

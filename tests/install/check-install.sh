@@ -2,7 +2,7 @@
 # Installs the build into a fresh prefix and packs the Debian package, then
 # checks what a desktop needs: the binary, a valid launcher, valid AppStream
 # metainfo and the icon at every size, and the package's section and
-# dependencies. Usage: check-install.sh BUILD_DIR
+# dependencies. Usage: check-install.sh BUILD_DIR APP_ID
 set -euo pipefail
 build=$1
 work=$(mktemp -d)
@@ -17,7 +17,7 @@ check() { # message, command...
 
 cmake --install "$build" --prefix "$work/prefix" >/dev/null
 share=$work/prefix/share
-id=org.example.klopfomat
+id=$2
 check "binary installed" test -x "$work/prefix/bin/klopfomat"
 check "launcher is valid" desktop-file-validate "$share/applications/$id.desktop"
 check "launcher names the game's icon and category" \

@@ -1,34 +1,57 @@
 // The program's three windows, created as the main block creates them, for
-// tests that need a fresh main window and a fresh match.
+// the tests and the benchmark that need a fresh main window and a fresh match.
 #pragma once
 
 #include "app/startup.h"
-#include "platform/formowner.h"
-#include "platform/shell.h"
-#include "platform/timer.h"
-#include "windows/hilfe.h"
-#include "windows/info.h"
-#include "windows/main.h"
+#include "chart/ratechart.h"
+#include "formkit/closeaction.h"
+#include "formkit/formowner.h"
+#include "formkit/statusbar.h"
+#include "forms/hilfe.h"
+#include "forms/info.h"
+#include "forms/main.h"
+#include "os/timer.h"
+#include "support/matchdriver.h"
 
+#include <QAction>
+#include <QLabel>
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
 #include <functional>
+#include <string_view>
 
 inline int g_quitRequests = 0;
 
+// The events of the main window, delivered to its handlers as the window
+// delivers them, for driveTo().
+struct WindowEvents {
+    void newGame() { F_Main->NeuesSpiel1Click(F_Main->NeuesSpiel1); }
+    void startButton() { F_Main->B_GoClick(F_Main->B_Go); }
+    void countdownTick() { F_Main->Timer2Timer(&F_Main->Timer2); }
+    void playTick() { F_Main->Timer1Timer(&F_Main->Timer1); }
+    void type(std::string_view keys)
+    {
+        for (char key : keys)
+            F_Main->FormKeyPress(F_Main, key);
+    }
+};
+
 struct ProgramWindows {
-    platform::FormOwner forms;
+    formkit::FormOwner forms;
 
     // Driven tests deliver the ticks themselves; the real timers then run
     // with an interval no test outlasts.
     explicit ProgramWindows(int timerInterval = 3600 * 1000)
     {
         startup::configureApplication();
-        platform::setQuitHandlerForTesting([] { ++g_quitRequests; });
-        platform::Timer::setCapacityForTesting(std::nullopt);
+        formkit::setQuitHandlerForTesting([] { ++g_quitRequests; });
+        os::Timer::setCapacityForTesting(std::nullopt);
         TheMatch = klopfomat::Match{};
         startup::createWindows(forms);
         F_Main->Timer1.setInterval(timerInterval);
@@ -43,13 +66,11 @@ struct ProgramWindows {
         return QTest::qWaitForWindowActive(F_Main);
     }
 
-    // New game, start, and the five countdown ticks: the keys are open.
-    void openKeys()
+    // Takes the match to phase through the window's handlers.
+    static void driveTo(klopfomat::MatchPhase phase, klopfomat::Course course = {})
     {
-        F_Main->NeuesSpiel1Click(nullptr);
-        F_Main->B_GoClick(nullptr);
-        for (int tick = 0; tick < 5; ++tick)
-            F_Main->Timer2Timer(nullptr);
+        WindowEvents events;
+        klopfomat::driveTo(events, phase, course);
     }
 
     static QString status() { return F_Main->StatusBar1->panelText(); }

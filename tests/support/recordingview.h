@@ -4,10 +4,12 @@
 #pragma once
 
 #include "engine/match.h"
+#include "support/matchdriver.h"
 
 #include <map>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 struct RecordingView final : klopfomat::MatchView {
@@ -60,5 +62,27 @@ struct RecordingView final : klopfomat::MatchView {
     void clearSeries(klopfomat::Player p) override
     {
         (p == klopfomat::Player::One ? series1 : series2).clear();
+    }
+};
+
+// The events of a window, delivered straight to a match and its stand-in
+// window, for driveTo().
+struct EngineEvents {
+    klopfomat::Match &match;
+    RecordingView &view;
+
+    void newGame() { match.newGame(view); }
+    void startButton() { match.startButton(view); }
+    void countdownTick() { match.countdownTick(view); }
+    void playTick() { match.playTick(view); }
+    void type(std::string_view keys)
+    {
+        for (char key : keys)
+            match.keyPress(view, key);
+    }
+    std::optional<klopfomat::MatchPhase> phase() const
+    {
+        return klopfomat::phaseOf(view.startEnabled, view.countdownRunning, view.playRunning,
+                                  match.state().KeysOpen);
     }
 };
