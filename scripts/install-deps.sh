@@ -10,6 +10,8 @@ packages=(
     qt6-qpa-plugins fonts-liberation2 fonts-dejavu-core
     # tests: a real X server with a window manager and real key events
     xvfb xauth openbox xdotool x11-utils imagemagick
+    # tests: the platform themes of GNOME (GTK) and of the desktop portal
+    qt6-gtk-platformtheme qt6-xdgdesktopportal-platformtheme
     # tests: reading the windows over the accessibility bus
     dbus dbus-x11 at-spi2-core python3-gi gir1.2-atspi-2.0
     # packaging: validating the launcher and metainfo, building the .deb

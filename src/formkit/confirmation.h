@@ -11,4 +11,8 @@ namespace formkit {
 // own close box all answer no.
 bool confirm(const QString &message);
 
+// Lets a test stand in for the dialog, for instance to raise an error in it;
+// nullptr brings the dialog back.
+void replaceConfirmationForTesting(bool (*confirmation)(const QString &message));
+
 } // namespace formkit

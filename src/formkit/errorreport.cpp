@@ -1,5 +1,7 @@
 #include "errorreport.h"
 
+#include "messagebuttons.h"
+
 #include <QApplication>
 #include <QMessageBox>
 
@@ -17,6 +19,7 @@ void reportError(const QString &message)
     QMessageBox box(QMessageBox::Critical, QCoreApplication::applicationName(),
                     withFullStop(message), QMessageBox::Ok);
     box.setObjectName(QStringLiteral("ErrorReport"));
+    centreButtonsInTheirOrder(box, box.buttons());
     box.exec();
 }
 

@@ -18,17 +18,20 @@ QString withFullStop(const QString &message);
 void reportError(const QString &message);
 
 // Runs one event handler; an exception it raises is reported, not rethrown.
-// Whatever the handler changed before the error stays changed.
+// Whatever the handler changed before the error stays changed. Answers
+// whether the handler ran to its end.
 template <typename Body>
-void guarded(Body &&body) noexcept
+bool guarded(Body &&body) noexcept
 {
     try {
         body();
+        return true;
     } catch (const std::exception &error) {
         reportError(QString::fromUtf8(error.what()));
     } catch (...) {
         reportError(QStringLiteral("Unbekannter Fehler"));
     }
+    return false;
 }
 
 } // namespace formkit

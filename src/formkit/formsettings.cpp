@@ -8,6 +8,8 @@
 #include <QVariant>
 #include <QWidget>
 
+#include <cstdlib>
+
 namespace formkit {
 
 void applyFormSettings(QWidget *form)
@@ -28,6 +30,18 @@ void applyFormSettings(QWidget *form)
         if (icons.contains(QLatin1String("biMaximize")))
             flags |= Qt::WindowMaximizeButtonHint;
         form->setWindowFlags(flags);
+    }
+
+    // Pixel heights, the form's first so that its controls inherit it.
+    QList<QWidget *> sized{form};
+    sized += form->findChildren<QWidget *>();
+    for (QWidget *widget : std::as_const(sized)) {
+        const QVariant height = widget->property("fontHeight");
+        if (!height.isValid())
+            continue;
+        QFont font = widget->font();
+        font.setPixelSize(std::abs(height.toInt()));
+        widget->setFont(font);
     }
 
     if (border == QLatin1String("bsSingle")) {

@@ -7,6 +7,9 @@
 //   position     "poDefaultPosOnly" (the window system places it, the default)
 //                or "poDesigned" with designedPosition (a QPoint)
 //   autoSize     on a QLabel: the label is sized to its text
+//   fontHeight   on the form or a control: the font's character height in
+//                pixels, negated as the layout data writes it (-11: 11 pixels);
+//                Designer's fonts know points only
 #pragma once
 
 class QWidget;

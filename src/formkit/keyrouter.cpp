@@ -65,8 +65,11 @@ bool KeyRouter::handleKeyPress(QObject *watched, QKeyEvent *event)
         return false;
 
     const Qt::KeyboardModifiers mods = event->modifiers();
-    if (mods & Qt::AltModifier)
-        return false; // menu mnemonics, not characters
+    // Alt makes menu mnemonics; Super (and Hyper, which desktops map onto
+    // the same modifier) makes the desktop's own shortcuts. Neither is a
+    // character of the game. Shift and the layout's level keys (AltGr) are.
+    if (mods & (Qt::AltModifier | Qt::MetaModifier))
+        return false;
     const int key = event->key();
     if (key == Qt::Key_Tab || key == Qt::Key_Backtab)
         return false; // focus navigation

@@ -1,6 +1,8 @@
-// A status bar with one panel across its whole width. The panel is a
-// permanent widget, so the status tips of menus and actions, which Qt shows
-// as temporary messages, never replace or clear the game's text.
+// A status bar with one lowered panel across its whole width, at the bar's
+// designed height, whose text always shows whole: the panel's font is the
+// desktop's status-bar font, made smaller where the panel is too low for it.
+// The panel lies over the bar, so the status tips of menus and actions,
+// which Qt shows as temporary messages of the bar, never hide the game's text.
 #pragma once
 
 #include <QStatusBar>
@@ -21,7 +23,13 @@ public:
 
     QLabel *panel() const { return m_panel; }
 
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
 private:
+    void placePanel();
+
     QLabel *m_panel;
 };
 

@@ -111,11 +111,10 @@ void TF_Main::Info1Click(QObject *)
 
 void TF_Main::FormClose(QObject *, formkit::CloseAction &Action)
 {
-    guarded([&] {
-        Action = formkit::confirm(QStringLiteral("Ist deine Tastatur wirklich schon zur Sau?"))
-            ? formkit::CloseAction::caFree
-            : formkit::CloseAction::caNone;
-    });
+    // Runs inside the close operation, which reports an error raised here.
+    Action = formkit::confirm(QStringLiteral("Ist deine Tastatur wirklich schon zur Sau?"))
+        ? formkit::CloseAction::caFree
+        : formkit::CloseAction::caNone;
 }
 
 void TF_Main::FormCreate(QObject *)
@@ -145,12 +144,13 @@ void TF_Main::Hilfe2Click(QObject *)
 
 // The close operation: every way of closing the main window (menu, close
 // box, system menu, Alt+F4, taskbar) arrives here. The handler may refuse;
-// otherwise, this being the main window, the application ends.
+// an error raised in it is reported and refuses too; otherwise, this being
+// the main window, the application ends.
 void TF_Main::closeEvent(QCloseEvent *event)
 {
     formkit::CloseAction action = formkit::CloseAction::caHide;
-    FormClose(this, action);
-    if (action == formkit::CloseAction::caNone) {
+    const bool handled = guarded([&] { FormClose(this, action); });
+    if (!handled || action == formkit::CloseAction::caNone) {
         event->ignore();
         return;
     }

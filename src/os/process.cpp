@@ -57,8 +57,13 @@ void onTerminationSignal(int)
 
 std::unique_ptr<QApplication> openApplication(int &argc, char **argv)
 {
+    // The game takes no command line. Qt would read its own options from it
+    // (-reverse, -style, -stylesheet FILE, ...), so it sees the program's
+    // name alone; the platform is still chosen by the environment.
+    static int nameOnlyCount = 1;
+    static char *nameOnly[] = {argc > 0 ? argv[0] : const_cast<char *>("klopfomat"), nullptr};
     g_previousHandler = qInstallMessageHandler(holdStartupMessage);
-    auto app = std::make_unique<QApplication>(argc, argv);
+    auto app = std::make_unique<QApplication>(nameOnlyCount, nameOnly);
     qInstallMessageHandler(g_previousHandler);
     for (const QString &line : std::as_const(g_heldMessages))
         std::fprintf(stderr, "%s\n", line.toLocal8Bit().constData());

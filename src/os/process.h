@@ -10,8 +10,9 @@ class QApplication;
 
 namespace os {
 
-// Constructs the application. If no display can be opened, prints one line
-// saying so to standard error and ends the process with exit code 1.
+// Constructs the application from the program's name alone: every other
+// argument is ignored. If no display can be opened, prints one line saying
+// so to standard error and ends the process with exit code 1.
 std::unique_ptr<QApplication> openApplication(int &argc, char **argv);
 
 // From now on SIGTERM, SIGHUP and the session manager's end-of-session

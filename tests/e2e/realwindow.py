@@ -65,12 +65,12 @@ class Desktop:
         self.processes.append(process)
         return process
 
-    def start_game(self, binary):
+    def start_game(self, binary, *arguments):
         env = dict(self.env, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
                    HOME=self.workdir, XDG_CONFIG_HOME=os.path.join(self.workdir, "config"),
                    XDG_CACHE_HOME=os.path.join(self.workdir, "cache"),
                    XDG_DATA_HOME=os.path.join(self.workdir, "data"))
-        self.game = subprocess.Popen([binary], env=env, stdout=subprocess.PIPE,
+        self.game = subprocess.Popen([binary, *arguments], env=env, stdout=subprocess.PIPE,
                                      stderr=subprocess.PIPE)
         self.wait_for_window("^Klopfomat$")
         return self.game
@@ -158,6 +158,10 @@ class Accessible:
             if child is not None and child.get_role() == Atspi.Role.LABEL:
                 return child.get_name()
         raise AssertionError("the status line has no panel")
+
+    def left_edge(self, name):
+        component = self.find(name).get_component_iface()
+        return component.get_extents(Atspi.CoordType.SCREEN).x
 
     def description(self, name):
         return self.find(name).get_description()

@@ -1,6 +1,7 @@
 """How the process starts and ends: without a display it says so in one
-line and exits with 1; SIGTERM and SIGHUP in the middle of a match end it
-at once with exit code 0, without the close confirmation."""
+line and exits with 1; arguments change nothing; SIGTERM and SIGHUP in the
+middle of a match end it at once with exit code 0, without the close
+confirmation."""
 import os
 import signal
 import subprocess
@@ -41,11 +42,25 @@ def terminated_mid_match(desktop, binary, signum, wait_for):
     check(not found, f"{signum.name}: no confirmation asked")
 
 
+def arguments_ignored(desktop, binary):
+    """The game takes no command line: Qt's own options do nothing either."""
+    game = desktop.start_game(binary, "-reverse", "-style", "windows",
+                              "-stylesheet", "/nonexistent.qss", "extra")
+    ui = Accessible()
+    check(ui.status() == "Starte im Menu [Datei] neues Spiel...", "arguments: the usual start")
+    check(ui.left_edge("Datei") < ui.left_edge("Hilfe"),
+          "arguments: -reverse leaves the menu left to right")
+    game.send_signal(signal.SIGTERM)
+    check(game.wait(timeout=5) == 0, "arguments: ends as usual")
+    check(b"stylesheet" not in game.stderr.read(), "arguments: no style sheet read")
+
+
 def main(binary):
     no_display(binary)
     # One desktop for both: the accessibility client binds to one bus.
     desktop = Desktop(tempfile.mkdtemp(prefix="klopfomat-home-"))
     try:
+        arguments_ignored(desktop, binary)
         terminated_mid_match(desktop, binary, signal.SIGTERM, "Spielzeit -")
         terminated_mid_match(desktop, binary, signal.SIGHUP, "Spielbeginn in ")
     finally:

@@ -1,6 +1,14 @@
 // The main window: focus, keystroke routing, the default button, the tab
 // cycle, a whole driven match, the close confirmation and error reports.
+#include "formkit/confirmation.h"
+#include "formkit/readonlyedit.h"
 #include "support/programwindows.h"
+
+#include <QClipboard>
+#include <QDialogButtonBox>
+#include <QFontInfo>
+#include <QPainter>
+#include <QStyleHints>
 
 #include <QInputMethodEvent>
 #include <QMessageBox>
@@ -9,6 +17,23 @@
 
 namespace {
 enum class ModalWindow { Confirmation, Info };
+
+// The box's buttons read as given from left to right, and the row of them
+// is centred below the message, whatever the desktop's own convention.
+void buttonsInOrderAndCentred(QWidget *box, const QStringList &captions)
+{
+    QList<QPushButton *> buttons = box->findChildren<QPushButton *>();
+    std::sort(buttons.begin(), buttons.end(),
+              [](QPushButton *a, QPushButton *b) { return a->mapToGlobal(QPoint()).x() < b->mapToGlobal(QPoint()).x(); });
+    QStringList shown;
+    for (QPushButton *button : std::as_const(buttons))
+        shown << button->text().remove(u'&'); // GTK gives OK a mnemonic
+    QCOMPARE(shown, captions);
+    const int left = buttons.first()->mapTo(box, QPoint()).x();
+    const int right = buttons.last()->mapTo(box, QPoint(buttons.last()->width(), 0)).x();
+    QVERIFY2(qAbs((left + right) / 2 - box->width() / 2) <= 2,
+             qPrintable(QStringLiteral("buttons %1..%2 in a box %3 wide").arg(left).arg(right).arg(box->width())));
+}
 }
 Q_DECLARE_METATYPE(ModalWindow)
 
@@ -20,6 +45,10 @@ private slots:
     void cleanup();
 
     void startsIdle();
+    void fontAtItsDesignedHeight();
+    void statusTextsShowWhole();
+    void fieldsShowACaretAndKeepTheirText();
+    void errorInTheCloseHandlerRefusesTheClose();
     void focusAfterStartIsPlayer2sScoreField();
     void typedCharactersReachTheEngine_data();
     void typedCharactersReachTheEngine();
@@ -71,6 +100,105 @@ void tst_MainWindow::startsIdle()
     QVERIFY(!(F_Main->windowFlags() & Qt::WindowMaximizeButtonHint));
     QVERIFY(F_Main->windowFlags() & Qt::WindowMinimizeButtonHint);
     QVERIFY(F_Info->isHidden() && F_Hilfe->isHidden());
+}
+
+// The layout data gives the window font as 11 pixels high. The labels size
+// themselves to their text in the face that stands in for the designed one,
+// which runs up to three pixels wider than the designed widths: each still
+// shows its whole text inside its group, clear of the group's right edge.
+void tst_MainWindow::fontAtItsDesignedHeight()
+{
+    QCOMPARE(QFontInfo(F_Main->font()).pixelSize(), 11);
+    QCOMPARE(QFontInfo(F_Main->E_TotalPlayer1->font()).pixelSize(), 11);
+    const std::pair<QLabel *, int> designed[] = {
+        {F_Main->Label1, 75}, {F_Main->Label2, 75}, {F_Main->Label3, 130}, {F_Main->Label4, 129},
+        {F_Main->Label5, 61}, {F_Main->Label6, 61}, {F_Main->Label7, 55}, {F_Main->Label8, 55}};
+    for (const auto &[label, width] : designed) {
+        QVERIFY2(label->width() >= label->fontMetrics().horizontalAdvance(label->text())
+                     && label->width() <= width + 3,
+                 qPrintable(QStringLiteral("%1: %2 wide, designed %3").arg(label->text()).arg(label->width()).arg(width)));
+        QVERIFY(label->parentWidget()->contentsRect().contains(label->geometry()));
+    }
+}
+
+// Every text the status line shows stands whole in its panel: the panel's
+// inside shows as much ink as the text drawn alone in the same font.
+void tst_MainWindow::statusTextsShowWhole()
+{
+    QLabel *panel = F_Main->StatusBar1->panel();
+    QCOMPARE(F_Main->StatusBar1->height(), 19);
+    const auto ink = [](const QImage &image, const QRect &area) {
+        int count = 0;
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            for (int x = area.left(); x <= area.right(); ++x)
+                count += qGray(image.pixel(x, y)) < 128;
+        return count;
+    };
+    for (const QString &text :
+         {QStringLiteral("Starte im Menu [Datei] neues Spiel..."), QStringLiteral("Bereit zum spielen..."),
+          QStringLiteral("Spielbeginn in 4s"), QStringLiteral("Spielzeit -29s"),
+          QStringLiteral("Spieler 2 hat mit 4611686014132420609 Punkten gewonnen!"),
+          QStringLiteral("Ihr seid beide gleich gut! (1080 Punkte)")}) {
+        F_Main->StatusBar1->setPanelText(text);
+        const qreal ratio = panel->devicePixelRatioF();
+        const QImage shown = panel->grab().toImage();
+        const QRect inside(panel->contentsRect().topLeft() * ratio, panel->contentsRect().size() * ratio);
+
+        // The same text in a label of the same font with room to spare.
+        QLabel alone(text);
+        alone.setFont(panel->font());
+        alone.resize(panel->width(), 100);
+        const QImage roomy = alone.grab().toImage();
+        const int whole = ink(roomy, roomy.rect());
+        const int inPanel = ink(shown, inside);
+        QVERIFY2(inPanel == whole,
+                 qPrintable(QStringLiteral("%1: %2 of %3 pixels of ink").arg(text).arg(inPanel).arg(whole)));
+    }
+}
+
+// The six fields show a blinking caret while focused; it moves and selects
+// with the keyboard, Ctrl+C copies, and nothing typed changes the text.
+void tst_MainWindow::fieldsShowACaretAndKeepTheirText()
+{
+    auto *field = qobject_cast<formkit::ReadOnlyEdit *>(F_Main->E_TotalPlayer2);
+    QVERIFY(field);
+    field->setText(QStringLiteral("12345"));
+    const auto caretPixels = [field] {
+        const QImage image = field->grab().toImage();
+        const qreal ratio = image.devicePixelRatio();
+        const QRect around = field->caretRect();
+        int dark = 0;
+        for (int y = qRound(around.top() * ratio); y < qRound((around.bottom() + 1) * ratio); ++y)
+            dark += qGray(image.pixel(qRound(around.center().x() * ratio), y)) < 100;
+        return dark;
+    };
+    F_Main->E_ScorePlayer1->setFocus();
+    field->setCursorPosition(2);
+    const int withoutCaret = caretPixels();
+    field->setFocus();
+    QVERIFY(field->caretShown());
+    field->deselect();
+    field->setCursorPosition(2);
+    QVERIFY2(caretPixels() >= withoutCaret + 5, qPrintable(QString::number(withoutCaret)));
+    if (QGuiApplication::styleHints()->cursorFlashTime() > 0)
+        QTRY_VERIFY(!field->caretShown()); // it blinks
+
+    QTest::keyClick(field, Qt::Key_Home);
+    QCOMPARE(field->cursorPosition(), 0);
+    QTest::keyClick(field, Qt::Key_Right, Qt::ShiftModifier);
+    QTest::keyClick(field, Qt::Key_Right, Qt::ShiftModifier);
+    QCOMPARE(field->selectedText(), "12");
+    QTest::keyClick(field, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QGuiApplication::clipboard()->text(), "12");
+    QTest::keyClick(field, Qt::Key_End);
+    for (int i = 0; i < 3; ++i)
+        QTest::keyClick(field, Qt::Key_Left, Qt::ShiftModifier);
+    QCOMPARE(field->selectedText(), "345");
+    QTest::keyClicks(field, "x9");
+    QTest::keyClick(field, Qt::Key_Backspace);
+    QTest::keyClick(field, Qt::Key_Delete);
+    QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(field->text(), "12345");
 }
 
 void tst_MainWindow::focusAfterStartIsPlayer2sScoreField()
@@ -281,6 +409,8 @@ void tst_MainWindow::closeConfirmation()
         text = box->text();
         question = box->icon() == QMessageBox::Question;
         QCOMPARE(box->defaultButton()->text(), "&Ja");
+        QTRY_COMPARE(QApplication::focusWidget(), box->defaultButton());
+        buttonsInOrderAndCentred(box, {"Ja", "Nein"});
         if (answer == u"click Ja")
             box->findChild<QPushButton *>("Ja")->click();
         else if (answer == u"click Nein")
@@ -310,6 +440,23 @@ void tst_MainWindow::closeConfirmation()
     }
 }
 
+void tst_MainWindow::errorInTheCloseHandlerRefusesTheClose()
+{
+    formkit::replaceConfirmationForTesting(
+        [](const QString &) -> bool { throw std::runtime_error("Kein Fenster mehr frei"); });
+    const int quitsBefore = g_quitRequests;
+    QString text;
+    whenModalShows([&](QWidget *modal) {
+        text = qobject_cast<QMessageBox *>(modal)->text();
+        QTest::keyClick(modal, Qt::Key_Return);
+    });
+    F_Main->Beenden1->trigger();
+    formkit::replaceConfirmationForTesting(nullptr);
+    QCOMPARE(text, "Kein Fenster mehr frei.");
+    QCOMPARE(g_quitRequests, quitsBefore);
+    QVERIFY(F_Main->isVisible());
+}
+
 void tst_MainWindow::refusedTimerIsReportedAndANewGameRecovers()
 {
     F_Main->NeuesSpiel1Click(nullptr);
@@ -321,6 +468,7 @@ void tst_MainWindow::refusedTimerIsReportedAndANewGameRecovers()
         caption = box->windowTitle();
         text = box->text();
         critical = box->icon() == QMessageBox::Critical;
+        buttonsInOrderAndCentred(box, {"OK"});
         box->button(QMessageBox::Ok)->click();
     });
     QTest::keyClick(F_Main->E_ScorePlayer2, Qt::Key_Return); // the start button, through Enter

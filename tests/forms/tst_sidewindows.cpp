@@ -31,6 +31,7 @@ private slots:
     void helpTextByteForByte();
     void helpWindowIsModelessAndSingle();
     void helpWindowKeepsItsStateWhenClosed();
+    void helpTextCaretAndKeyboardSelection();
     void everyWindowShowsTheApplicationIcon();
 
 private:
@@ -176,6 +177,39 @@ void tst_SideWindows::helpWindowKeepsItsStateWhenClosed()
     QCOMPARE(F_Hilfe->size(), size);
     QCOMPARE(F_Hilfe->Memo1->verticalScrollBar()->value(), scrolled);
     QCOMPARE(F_Hilfe->Memo1->size(), F_Hilfe->size()); // the text fills the window
+}
+
+// The text box is read-only, but its caret shows and moves, and the keyboard
+// selects; the caret's place survives closing and reopening.
+void tst_SideWindows::helpTextCaretAndKeyboardSelection()
+{
+    F_Main->Hilfe2Click(nullptr);
+    QVERIFY(QTest::qWaitForWindowActive(F_Hilfe));
+    QPlainTextEdit *memo = F_Hilfe->Memo1;
+    QCOMPARE(QApplication::focusWidget(), memo);
+    const QString text = memo->toPlainText();
+    QVERIFY(memo->cursorWidth() > 0);
+    QVERIFY(memo->textInteractionFlags() & Qt::TextSelectableByKeyboard);
+
+    QTest::keyClick(memo, Qt::Key_Home, Qt::ControlModifier);
+    QCOMPARE(memo->textCursor().position(), 0);
+    QTest::keyClick(memo, Qt::Key_Down);
+    const int secondLine = memo->textCursor().position();
+    QVERIFY(secondLine > 0);
+    QTest::keyClick(memo, Qt::Key_End, Qt::ShiftModifier);
+    QCOMPARE(memo->textCursor().selectedText(),
+             QStringLiteral("A: Klicke im Menu auf [Datei] und wähle [Neues Spiel]"));
+    QTest::keyClicks(memo, "xy");
+    QTest::keyClick(memo, Qt::Key_Backspace);
+    QTest::keyClick(memo, Qt::Key_Delete);
+    QCOMPARE(memo->toPlainText(), text); // nothing typed changes it
+
+    QTest::keyClick(memo, Qt::Key_Down);
+    const int caret = memo->textCursor().position();
+    F_Hilfe->close();
+    F_Main->Hilfe2Click(nullptr);
+    QVERIFY(F_Hilfe->isVisible());
+    QCOMPARE(memo->textCursor().position(), caret);
 }
 
 void tst_SideWindows::everyWindowShowsTheApplicationIcon()
