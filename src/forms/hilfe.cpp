@@ -7,7 +7,7 @@
 TF_Hilfe *F_Hilfe = nullptr;
 
 TF_Hilfe::TF_Hilfe(QWidget *parent)
-    : QWidget(parent, Qt::Window), m_layout(std::make_unique<Ui::TF_HILFE>())
+    : formkit::ModelessForm(parent), m_layout(std::make_unique<Ui::TF_HILFE>())
 {
     m_layout->setupUi(this);
     Memo1 = m_layout->Memo1;

@@ -2,7 +2,7 @@
 // main window. Closing it only hides it.
 #pragma once
 
-#include <QWidget>
+#include "formkit/modelessform.h"
 
 #include <memory>
 
@@ -12,7 +12,7 @@ namespace Ui {
 class TF_HILFE;
 }
 
-class TF_Hilfe : public QWidget {
+class TF_Hilfe : public formkit::ModelessForm {
     Q_OBJECT
 
 public:

@@ -32,6 +32,7 @@ private slots:
     void helpWindowIsModelessAndSingle();
     void helpWindowKeepsItsStateWhenClosed();
     void helpTextCaretAndKeyboardSelection();
+    void helpWindowKeepsItsNormalSizeThroughAMaximizedClose();
     void everyWindowShowsTheApplicationIcon();
 
 private:
@@ -152,9 +153,11 @@ void tst_SideWindows::helpWindowIsModelessAndSingle()
     QVERIFY(QTest::qWaitForWindowActive(F_Hilfe));
     QCOMPARE(instancesOf<TF_Hilfe>(), 1);
 
-    // Closing hides it and never ends the program or asks anything.
+    // Closing hides it and never ends the program or asks anything. (The
+    // close itself answers "refused": the window is only hidden, not closed
+    // for Qt, which would give up its native window.)
     const int quits = g_quitRequests;
-    QVERIFY(F_Hilfe->close());
+    F_Hilfe->close();
     QVERIFY(F_Hilfe->isHidden());
     QCOMPARE(g_quitRequests, quits);
     QCOMPARE(QApplication::activeModalWidget(), nullptr);
@@ -177,6 +180,27 @@ void tst_SideWindows::helpWindowKeepsItsStateWhenClosed()
     QCOMPARE(F_Hilfe->size(), size);
     QCOMPARE(F_Hilfe->Memo1->verticalScrollBar()->value(), scrolled);
     QCOMPARE(F_Hilfe->Memo1->size(), F_Hilfe->size()); // the text fills the window
+}
+
+// Closed while maximized, the help window comes back maximized, and restored
+// it returns to its normal size and place; closing keeps its native window.
+void tst_SideWindows::helpWindowKeepsItsNormalSizeThroughAMaximizedClose()
+{
+    F_Main->Hilfe2Click(nullptr);
+    QVERIFY(QTest::qWaitForWindowExposed(F_Hilfe));
+    const QRect normal = F_Hilfe->geometry();
+    const WId native = F_Hilfe->winId();
+    F_Hilfe->showMaximized();
+    QTRY_VERIFY(F_Hilfe->isMaximized() && F_Hilfe->geometry() != normal);
+    F_Hilfe->close();
+    QVERIFY(F_Hilfe->isHidden());
+    QCOMPARE(F_Hilfe->winId(), native);
+
+    F_Main->Hilfe2Click(nullptr);
+    QTRY_VERIFY(F_Hilfe->isVisible() && F_Hilfe->isMaximized());
+    F_Hilfe->showNormal();
+    QTRY_COMPARE(F_Hilfe->geometry(), normal);
+    QCOMPARE(F_Hilfe->winId(), native);
 }
 
 // The text box is read-only, but its caret shows and moves, and the keyboard
