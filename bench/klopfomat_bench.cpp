@@ -74,12 +74,9 @@ std::string fmt(const char *format, double value)
     return buffer;
 }
 
-// The program's windows, as the main block creates them, with the real
+// The program's windows as the main block creates them, with the real
 // one-second timers.
-struct Program : ProgramWindows {
-    Program() : ProgramWindows(os::Timer::DefaultInterval) {}
-    static void openKeys() { driveTo(klopfomat::MatchPhase::Running); }
-};
+constexpr int RealTicks = os::Timer::DefaultInterval;
 
 // A minimal window of the same make: a menu, three fields and a status bar.
 struct BaselineWindow {
@@ -110,7 +107,7 @@ void sendKey(QWidget *target, char c)
 
 void tickTiming()
 {
-    Program program;
+    ProgramWindows program(RealTicks);
     F_Main->show();
     std::vector<double> ticks, coarse;
     QElapsedTimer clock;
@@ -167,7 +164,7 @@ void keystrokes()
     std::vector<double> rates, baseRates, latencies, baseLatencies;
     bool lost = false;
 
-    Program program;
+    ProgramWindows program(RealTicks);
     F_Main->Timer1.setInterval(24 * 3600 * 1000);
     F_Main->show();
     BaselineWindow base;
@@ -175,7 +172,7 @@ void keystrokes()
     QApplication::processEvents();
 
     for (int r = 0; r < repeats; ++r) {
-        program.openKeys();
+        ProgramWindows::driveTo(klopfomat::MatchPhase::Running);
         // n keystrokes into the focused field of window; every 16th timed alone.
         auto type = [n](QWidget *window, QWidget *field, std::vector<double> &rates,
                         std::vector<double> &latencies) {
@@ -212,11 +209,11 @@ void keystrokes()
 
 int startupChild(const QString &which)
 {
-    std::unique_ptr<Program> program;
+    std::unique_ptr<ProgramWindows> program;
     std::unique_ptr<BaselineWindow> base;
     QWidget *window;
     if (which == u"klopfomat") {
-        program = std::make_unique<Program>();
+        program = std::make_unique<ProgramWindows>(RealTicks);
         window = F_Main;
     } else {
         base = std::make_unique<BaselineWindow>();
@@ -284,10 +281,10 @@ void idle()
     double perSecond[2];
     int gameTicks = 0;
     for (int which = 0; which < 2; ++which) {
-        std::unique_ptr<Program> program;
+        std::unique_ptr<ProgramWindows> program;
         std::unique_ptr<BaselineWindow> base;
         if (which == 0) {
-            program = std::make_unique<Program>();
+            program = std::make_unique<ProgramWindows>(RealTicks);
             F_Main->show();
             QObject::connect(&F_Main->Timer1, &os::Timer::OnTimer, [&] { ++gameTicks; });
             QObject::connect(&F_Main->Timer2, &os::Timer::OnTimer, [&] { ++gameTicks; });
@@ -358,14 +355,14 @@ void chartRepaint()
 void soak()
 {
     const int matches = g_quick ? 100 : 1000;
-    Program program;
+    ProgramWindows program(RealTicks);
     F_Main->Timer1.setInterval(24 * 3600 * 1000);
     F_Main->Timer2.setInterval(24 * 3600 * 1000);
     F_Main->show();
     QApplication::processEvents();
     long afterFirst = 0;
     for (int m = 0; m < matches; ++m) {
-        program.openKeys();
+        ProgramWindows::driveTo(klopfomat::MatchPhase::Running);
         QWidget *field = F_Main->E_TotalPlayer1;
         for (int tick = 0; tick < 30; ++tick) {
             for (int k = 0; k < 10; ++k)

@@ -9,7 +9,6 @@ namespace formkit {
 
 ReadOnlyEdit::ReadOnlyEdit(QWidget *parent) : QLineEdit(parent)
 {
-    setReadOnly(true);
     connect(this, &QLineEdit::cursorPositionChanged, this, [this] {
         if (hasFocus())
             restartBlinking();
